@@ -1,0 +1,20 @@
+#include "shell/GameClock.h"
+
+#include <chrono>
+
+namespace {
+
+const auto processStart = std::chrono::steady_clock::now();
+unsigned int tickTime = 0;
+
+} // namespace
+
+unsigned int GameClock::Now() {
+    const auto elapsed = std::chrono::steady_clock::now() - processStart;
+    return static_cast<unsigned int>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+}
+
+unsigned int GameClock::TickTime() { return tickTime; }
+
+void GameClock::SetTickTime(const unsigned int milliseconds) { tickTime = milliseconds; }

@@ -1,0 +1,16 @@
+#pragma once
+
+// The game clock: milliseconds since the process started, from a monotonic
+// clock. The shell samples it once at the start of every idle call into the
+// tick time, which the bird, the mission and the HUD read as "now"; tests set
+// the tick time directly.
+namespace GameClock {
+
+// Milliseconds since the process started.
+unsigned int Now();
+
+// The clock value sampled at the start of the current idle call.
+unsigned int TickTime();
+void SetTickTime(unsigned int milliseconds);
+
+} // namespace GameClock

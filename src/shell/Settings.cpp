@@ -1,0 +1,3 @@
+#include "shell/Settings.h"
+
+Settings settings;

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+// Settings: the eight process-wide values that tune the game's look and its
+// load on the machine. Built-in defaults, then "config/gullmar.config", then
+// the command line; the configuration menu changes four of them at run time.
+// Three hold OpenGL values rather than flags (texture target, shading model).
+struct Settings {
+    static constexpr int32_t textureOn = 3553;   // GL_TEXTURE_2D
+    static constexpr int32_t flatShading = 7424; // GL_FLAT
+    static constexpr int32_t smoothShading = 7425; // GL_SMOOTH
+    static constexpr uint16_t defaultGameSpeed = 60;
+
+    int16_t fastComputer = 1;      // radar, fries spin, car bumps, park culling
+    int32_t showClouds = 1;
+    int32_t showTrees = 1;
+    int16_t windowMode = 0;        // 0 full screen, else an 800 by 800 window
+    int16_t lighting = 1;
+    int32_t textureTarget = textureOn; // passed to glEnable; 0 means no textures
+    int32_t shadingModel = smoothShading;
+    uint16_t gameSpeed = defaultGameSpeed; // ticks per second, never 0
+};
+
+extern Settings settings;
