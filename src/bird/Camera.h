@@ -13,8 +13,10 @@
 // the projection matrix; objects load their own model matrix as modelview.
 class Camera {
 public:
-    static constexpr float twoPi = 6.28318530716f;
-    static constexpr float pi = 3.14159265358f;
+    // Kept in double: as floats both round up past the true values, which would
+    // let an angle of exactly float(pi) or float(2 pi) escape the clamp and wrap.
+    static constexpr double twoPi = 6.28318530716;
+    static constexpr double pi = 3.14159265358;
     static constexpr float polarMin = 0.01f;
     static constexpr float polarMax = 3.1315927f;
     static constexpr float turnDivisor = 5.0f;

@@ -14,10 +14,10 @@
 class SceneObject {
 public:
     SceneObject();
-    virtual ~SceneObject() = default;
 
     // Issues the object's geometry in object space.
     virtual void DrawGeometry() = 0;
+    virtual ~SceneObject() = default;
 
     // Moves the object by (x, y, z) world units, whatever its scale.
     void Translate(float x, float y, float z);

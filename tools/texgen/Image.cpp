@@ -129,13 +129,13 @@ Image Image::Mirrored() const {
 }
 
 std::vector<std::uint8_t> Image::Bytes(const FileLayout layout) const {
-    const Image& source = layout == FileLayout::MirroredTopFirst ? Mirrored() : *this;
+    const bool mirrored = layout == FileLayout::MirroredTopFirst;
     std::vector<std::uint8_t> bytes;
     bytes.reserve(ByteCount);
     for (int row = 0; row < Size; ++row) {
         const int y = layout == FileLayout::BottomFirst ? Size - 1 - row : row;
         for (int x = 0; x < Size; ++x) {
-            const Colour& c = source.At(x, y);
+            const Colour& c = At(mirrored ? Size - 1 - x : x, y);
             bytes.push_back(ToByte(c.r));
             bytes.push_back(ToByte(c.g));
             bytes.push_back(ToByte(c.b));

@@ -1,0 +1,4 @@
+#include "actors/Actor.h"
+
+void Actor::Move() {}
+void Actor::Turn() {}

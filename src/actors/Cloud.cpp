@@ -1,0 +1,4 @@
+#include "actors/Cloud.h"
+
+Cloud::Cloud() = default;
+void Cloud::DrawGeometry() {}

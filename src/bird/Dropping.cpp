@@ -1,0 +1,3 @@
+#include "bird/Dropping.h"
+
+void Dropping::DrawGeometry() {}

@@ -1,0 +1,5 @@
+#include "city/MapObject.h"
+
+MapObject::~MapObject() = default;
+void MapObject::DrawGeometry() {}
+void MapObject::SetupDisplaylist() {}

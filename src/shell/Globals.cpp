@@ -1,0 +1,7 @@
+#include "shell/Globals.h"
+
+World world;
+DisplayListTable displayListTable;
+TimeStats timeStats;
+Menu mainMenu;
+Menu configMenu;

@@ -1,0 +1,5 @@
+#include "world/World.h"
+
+void World::SetupHud() {}
+void World::UpdateHUD() {}
+void World::DrawOSD() {}
