@@ -1,0 +1,3 @@
+#include "shell/GameMenus.h"
+
+void BuildMenus() {}
