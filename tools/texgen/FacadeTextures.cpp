@@ -11,9 +11,9 @@ namespace texgen {
 
 namespace {
 
-constexpr int ParapetBottom = 10;   // rows above this are the roof edge
-constexpr int StreetTop = 212;      // the street-level floor starts here
-constexpr int StreetCornice = 4;    // band between the upper floors and the street level
+constexpr int ParapetBottom = 10; // rows above this are the roof edge
+constexpr int StreetTop = 212;    // the street-level floor starts here
+constexpr int StreetCornice = 4;  // band between the upper floors and the street level
 
 enum class Wall { Brick, Stucco, Concrete, Stone };
 enum class Street { Shops, Doors, Garage, Arcade };
@@ -132,9 +132,9 @@ void PaintPane(Image& image, const Rect& pane, const FacadeStyle& style, const b
             if (lit) {
                 c = style.litColour * (0.85f + 0.25f * down);
             } else {
-                const float streak = 0.5f + 0.5f * std::sin((static_cast<float>(x) -
-                                                             0.8f * static_cast<float>(y)) /
-                                                            23.0f);
+                const float streak =
+                    0.5f +
+                    0.5f * std::sin((static_cast<float>(x) - 0.8f * static_cast<float>(y)) / 23.0f);
                 c = Mix(style.glassColour, Colour{0.80f, 0.88f, 0.95f},
                         0.10f + 0.30f * streak * streak + 0.25f * (1.0f - down));
             }
@@ -146,8 +146,8 @@ void PaintPane(Image& image, const Rect& pane, const FacadeStyle& style, const b
 void PaintWindow(Image& image, const Rect& window, const FacadeStyle& style, const bool lit) {
     const Colour trim = style.trimColour;
     if (style.wall == Wall::Stone) {
-        image.BevelRect(window.x0 - 3, window.y0 - 5, window.x1 + 3, window.y0 - 1,
-                        trim * 1.05f, 1, 0.10f);
+        image.BevelRect(window.x0 - 3, window.y0 - 5, window.x1 + 3, window.y0 - 1, trim * 1.05f, 1,
+                        0.10f);
     }
     if (style.shutters) {
         const int width = (window.x1 - window.x0) / 2;
@@ -250,8 +250,7 @@ void PaintStreetLevel(Image& image, const FacadeStyle& style) {
         const int left = BayLeft(style, column);
         const int right = BayLeft(style, column + 1);
         const int bay = right - left;
-        const bool door = column == doorColumn ||
-                          (style.street == Street::Doors && column == 0);
+        const bool door = column == doorColumn || (style.street == Street::Doors && column == 0);
         switch (style.street) {
         case Street::Shops:
             if (column % 2 == 0) {
@@ -414,11 +413,20 @@ Image PaintGlassFacade() {
     const ValueNoise clouds(Seed);
     Rng rng(Seed);
     Image image;
-    const FacadeStyle floors{.seed = Seed, .wall = Wall::Concrete, .street = Street::Shops,
-                             .wallColour = metal, .trimColour = metal, .glassColour = glass,
-                             .litColour = lit, .columns = Columns, .rows = Rows,
-                             .windowWidth = 1.0f, .windowHeight = 1.0f, .litShare = 0.0f,
-                             .shutters = false, .shutterColour = {}};
+    const FacadeStyle floors{.seed = Seed,
+                             .wall = Wall::Concrete,
+                             .street = Street::Shops,
+                             .wallColour = metal,
+                             .trimColour = metal,
+                             .glassColour = glass,
+                             .litColour = lit,
+                             .columns = Columns,
+                             .rows = Rows,
+                             .windowWidth = 1.0f,
+                             .windowHeight = 1.0f,
+                             .litShare = 0.0f,
+                             .shutters = false,
+                             .shutterColour = {}};
     for (int y = 0; y < Image::Size; ++y) {
         for (int x = 0; x < Image::Size; ++x) {
             const float fx = static_cast<float>(x);
@@ -426,8 +434,7 @@ Image PaintGlassFacade() {
             const float reflection = clouds.Fractal(fx * 0.5f, fy, 40.0f, 3);
             const float streak = std::exp(-std::pow((fx + 0.6f * fy - 200.0f) / 22.0f, 2.0f));
             const float height = 1.0f - fy / static_cast<float>(Image::Size);
-            image.At(x, y) = Mix(glass, sky,
-                                 0.15f + 0.35f * height * reflection + 0.3f * streak);
+            image.At(x, y) = Mix(glass, sky, 0.15f + 0.35f * height * reflection + 0.3f * streak);
         }
     }
     for (int row = 0; row < Rows; ++row) {

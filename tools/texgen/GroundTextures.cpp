@@ -153,8 +153,8 @@ Image PaintGrass() {
     for (int i = 0; i < 60; ++i) {
         const int x = rng.Below(Image::Size);
         const int y = rng.Below(Image::Size);
-        const Colour petal = rng.Chance(0.7f) ? Colour{0.97f, 0.97f, 0.92f}
-                                              : Colour{0.95f, 0.85f, 0.30f};
+        const Colour petal =
+            rng.Chance(0.7f) ? Colour{0.97f, 0.97f, 0.92f} : Colour{0.95f, 0.85f, 0.30f};
         image.Blend(x, y, petal, 0.9f);
         image.Blend(x + 1, y, petal, 0.6f);
         image.Blend(x, y + 1, petal, 0.6f);

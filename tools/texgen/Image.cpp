@@ -92,8 +92,8 @@ void Image::Modulate(const ValueNoise& noise, const float cellSize, const int oc
                      const float amount) {
     for (int y = 0; y < Size; ++y) {
         for (int x = 0; x < Size; ++x) {
-            const float n = noise.Fractal(static_cast<float>(x), static_cast<float>(y), cellSize,
-                                          octaves);
+            const float n =
+                noise.Fractal(static_cast<float>(x), static_cast<float>(y), cellSize, octaves);
             At(x, y) = At(x, y) * (1.0f + amount * (n - 0.5f) * 2.0f);
         }
     }

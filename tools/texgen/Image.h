@@ -15,8 +15,8 @@ class ValueNoise;
 
 // How a painted picture is laid into the file, whose first row is texture row t = 0.
 enum class FileLayout {
-    TopFirst,     // first file row = top of the picture
-    BottomFirst,  // first file row = bottom of the picture
+    TopFirst,         // first file row = top of the picture
+    BottomFirst,      // first file row = bottom of the picture
     MirroredTopFirst, // top row first, columns right to left
 };
 

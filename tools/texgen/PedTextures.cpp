@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 namespace texgen {
 
@@ -97,17 +98,15 @@ Image PaintHeadFace() {
 
 Image PaintHeadSide() {
     Image image = PaintSkin(2201);
-    // Hair over the top and down the back (right) half.
+    // Both side faces share this picture, so the hair falls alike at front and back.
     PaintHairCap(image, 2202, [](const float x) {
-        return x < 150.0f ? 70.0f + 6.0f * std::sin(x / 12.0f)
-                          : 70.0f + (x - 150.0f) * 1.2f;
+        const float side = std::fabs(x - 128.0f) / 128.0f;
+        return 70.0f + 6.0f * std::sin(x / 12.0f) + 90.0f * std::pow(side, 4.0f);
     });
     // Ear with an inner fold.
-    image.FillEllipse(128.0f, 140.0f, 22.0f, 34.0f, Skin * 0.88f);
-    image.FillEllipse(130.0f, 140.0f, 13.0f, 23.0f, Skin * 0.76f);
-    image.FillEllipse(126.0f, 146.0f, 6.0f, 10.0f, Skin * 0.68f);
-    // Sideburn in front of the ear.
-    image.FillRect(92, 60, 100, 120, Hair * 0.85f);
+    image.FillEllipse(128.0f, 140.0f, 22.0f, 34.0f, Skin * 0.86f);
+    image.FillEllipse(130.0f, 140.0f, 13.0f, 23.0f, Skin * 0.74f);
+    image.FillEllipse(126.0f, 146.0f, 6.0f, 10.0f, Skin * 0.64f);
     return image;
 }
 
@@ -115,20 +114,28 @@ Image PaintHeadSideMirrored() {
     return PaintHeadSide().Mirrored();
 }
 
-// Hair seen from above: strands radiating from a crown whorl.
+// Hair seen from above: strands radiating from a crown whorl. The noise is
+// blended across the angle's wrap-around so no seam shows.
 Image PaintHeadTop() {
+    constexpr float Cx = 150.0f;
+    constexpr float Cy = 140.0f;
+    constexpr float TwoPi = 6.2831853f;
+    constexpr float StrandsPerTurn = 250.0f;
     const ValueNoise strands(2301);
     Image image;
     for (int y = 0; y < Image::Size; ++y) {
         for (int x = 0; x < Image::Size; ++x) {
-            const float dx = static_cast<float>(x) - 150.0f;
-            const float dy = static_cast<float>(y) - 140.0f;
+            const float dx = static_cast<float>(x) - Cx;
+            const float dy = static_cast<float>(y) - Cy;
             const float radius = std::sqrt(dx * dx + dy * dy);
-            const float angle = std::atan2(dy, dx) + radius * 0.01f;
-            image.At(x, y) = HairAt(strands, radius, angle * 40.0f);
+            const float turn =
+                std::fmod(std::atan2(dy, dx) + TwoPi * 1.5f + radius * 0.01f, TwoPi) / TwoPi;
+            const Colour a = HairAt(strands, radius, turn * StrandsPerTurn);
+            const Colour b = HairAt(strands, radius, (turn - 1.0f) * StrandsPerTurn);
+            image.At(x, y) = Mix(a, b, turn);
         }
     }
-    image.FillEllipse(150.0f, 140.0f, 6.0f, 6.0f, Hair * 0.6f);
+    image.FillEllipse(Cx, Cy, 6.0f, 6.0f, Hair * 0.6f);
     return image;
 }
 

@@ -25,8 +25,8 @@ Image PaintSky(const std::uint32_t seed, const float cover) {
             const float fy = static_cast<float>(y);
             const float n = clouds.Fractal(fx, fy, 64.0f, 5);
             const float density = std::clamp((n - cover) * 4.0f, 0.0f, 1.0f);
-            const float shade = std::clamp(
-                (clouds.Fractal(fx + 5.0f, fy + 5.0f, 64.0f, 5) - n) * 6.0f, 0.0f, 1.0f);
+            const float shade =
+                std::clamp((clouds.Fractal(fx + 5.0f, fy + 5.0f, 64.0f, 5) - n) * 6.0f, 0.0f, 1.0f);
             const Colour blue = Blue * (0.95f + 0.1f * haze.Fractal(fx, fy, 90.0f, 2));
             image.At(x, y) = Mix(blue, Mix(Cloud, CloudShade, shade), density * 0.9f);
         }

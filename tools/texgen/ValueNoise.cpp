@@ -21,8 +21,8 @@ float ValueNoise::Sample(const float x, const float y) const {
     const int iy = static_cast<int>(fy);
     const float tx = Smooth(x - fx);
     const float ty = Smooth(y - fy);
-    const float top = HashUnit(ix, iy, seed) +
-                      (HashUnit(ix + 1, iy, seed) - HashUnit(ix, iy, seed)) * tx;
+    const float top =
+        HashUnit(ix, iy, seed) + (HashUnit(ix + 1, iy, seed) - HashUnit(ix, iy, seed)) * tx;
     const float bottom = HashUnit(ix, iy + 1, seed) +
                          (HashUnit(ix + 1, iy + 1, seed) - HashUnit(ix, iy + 1, seed)) * tx;
     return top + (bottom - top) * ty;
