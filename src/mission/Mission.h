@@ -12,7 +12,8 @@ struct LevelRow {
 
 // Mission: the level table read from "config/levels.config" and the progress
 // of the mission under way: peds, cars and fries still to go and the moment on
-// the game clock at which the time is up. A count at or below 0 is done.
+// the game clock at which the time is up. A count at or below 0 is done, so a
+// negative target never holds a mission up.
 class Mission {
 public:
     static constexpr int levelCount = 40;
@@ -20,14 +21,19 @@ public:
     static constexpr int maskCars = 2;
     static constexpr int maskFries = 4;
     static constexpr int maskAll = 255;
+    static constexpr int timeTextSize = 16;
 
     // Reads the level table.
     Mission();
     explicit Mission(const char* levelFile);
 
-    // Reads a level table file into the table; returns false if it could not
-    // be opened.
+    // Reads a level table file over the table: five numbers per row (level,
+    // fries, peds, cars, seconds), whitespace of any kind between them.
+    // Reading stops at the first token that is not a number; rows for levels
+    // outside 0..39 are skipped. Returns false if the file could not be opened.
     bool LoadLevels(const char* fileName = "config/levels.config");
+    // Sets up the targets and the deadline of a level from 1 to 39; any other
+    // level changes nothing.
     void SetupLevel(int level);
 
     int GetPedsLeft() const { return pedsLeft; }
@@ -36,11 +42,13 @@ public:
     void PedHit();
     void CarHit();
     void FriesEaten();
+    // True unless one of the counts the mask selects is still above 0.
     bool IsComplete(int mask) const;
+    // Seconds until the deadline on the game clock, never below 0.
     float GetTimeLeft() const;
     bool TimeIsUp() const;
-    // Writes "MM:SS.hh" of the time left into buffer (at least 16 bytes).
-    void GetTimeText(char* buffer, int size = 16) const;
+    // Writes "MM:SS.hh" of the time left into buffer.
+    void GetTimeText(char* buffer, int size = timeTextSize) const;
     const LevelRow& GetRow(int level) const { return table[level]; }
 
 private:

@@ -7,15 +7,15 @@
 // the command line; the configuration menu changes four of them at run time.
 // Three hold OpenGL values rather than flags (texture target, shading model).
 struct Settings {
-    static constexpr int32_t textureOn = 3553;   // GL_TEXTURE_2D
-    static constexpr int32_t flatShading = 7424; // GL_FLAT
+    static constexpr int32_t textureOn = 3553;     // GL_TEXTURE_2D
+    static constexpr int32_t flatShading = 7424;   // GL_FLAT
     static constexpr int32_t smoothShading = 7425; // GL_SMOOTH
     static constexpr uint16_t defaultGameSpeed = 60;
 
-    int16_t fastComputer = 1;      // radar, fries spin, car bumps, park culling
+    int16_t fastComputer = 1; // radar, fries spin, car bumps, park culling
     int32_t showClouds = 1;
     int32_t showTrees = 1;
-    int16_t windowMode = 0;        // 0 full screen, else an 800 by 800 window
+    int16_t windowMode = 0; // 0 full screen, else an 800 by 800 window
     int16_t lighting = 1;
     int32_t textureTarget = textureOn; // passed to glEnable; 0 means no textures
     int32_t shadingModel = smoothShading;
@@ -23,3 +23,24 @@ struct Settings {
 };
 
 extern Settings settings;
+
+// The intro text shown over the game for its first seconds: the lines of
+// "config/introText.txt", each ended by "\n", cut to fit the buffer.
+constexpr int introTextSize = 1024;
+extern char introText[introTextSize];
+
+constexpr const char* settingsFile = "config/gullmar.config";
+constexpr const char* introTextFile = "config/introText.txt";
+
+// Reads the settings file over the current settings; a missing file changes
+// nothing.
+void LoadConfig();
+void LoadConfig(const char* fileName);
+// Writes all eight settings in the format LoadConfig reads; failures are silent.
+void SaveConfig();
+void SaveConfig(const char* fileName);
+// Applies the command-line options; unknown arguments are ignored.
+void ParseCommandLine(int argc, char** argv);
+// Reads the intro text; a missing or unreadable file leaves it empty.
+void LoadIntroText();
+void LoadIntroText(const char* fileName);

@@ -1,6 +1,23 @@
-#include <cstdio>
+// Gullmar: a bird over a random city. Reads the settings, the intro text and
+// the command line, opens the window, builds the game and the menus and hands
+// control to GLUT; the game ends through the menu's Quit or by closing the window.
 
-int main() {
-    std::fputs("Gullmar: the game shell is not built yet; only the geometry kit exists.\n", stderr);
-    return 1;
+#include "shell/GameClock.h"
+#include "shell/GameMenus.h"
+#include "shell/Settings.h"
+#include "shell/Shell.h"
+
+#include <GL/freeglut.h>
+
+int main(int argc, char** argv) {
+    LoadConfig();
+    LoadIntroText();
+    ParseCommandLine(argc, argv);
+    glutInit(&argc, argv);
+    CreateMainWindow();
+    InitGame();
+    BuildMenus();
+    shell.startTime = GameClock::Now();
+    glutMainLoop();
+    return 0;
 }

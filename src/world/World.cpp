@@ -4,16 +4,142 @@
 #include "actors/Cloud.h"
 #include "actors/Fries.h"
 #include "actors/Ped.h"
+#include "shell/Globals.h"
+#include "shell/Settings.h"
 
-World::World() = default;
-World::~World() = default;
-void World::Init(int, int, float) {}
-void World::SetupLevel(int) {}
-int World::NextLevel() { return 0; }
-void World::Update() {}
-void World::Draw() {}
-void World::DrawSecondView() {}
-void World::SetupCamera() {}
-void World::Begin2D() {}
-void World::End2D() {}
-void World::SetViewSize(float, float) {}
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <algorithm>
+
+namespace {
+
+// Runs one drawing step under its profiler slot.
+template <typename Step> void Timed(const int slot, Step step) {
+    timeStats.Start(slot);
+    step();
+    timeStats.Stop(slot);
+}
+
+} // namespace
+
+World::World() {
+    // The World is a global built before any window: nothing here may need a
+    // GL context.
+    bird.Reset();
+    freezeActors = 0;
+    width = 0;
+    depth = 0;
+    SetupHud();
+    textureSlot = 0;
+}
+
+World::~World() {
+    ClearPeds();
+    ClearCars();
+    ClearFries();
+    ClearClouds();
+}
+
+void World::Init(const int widthCells, const int depthCells, const float cellSizeUnits) {
+    width = widthCells;
+    depth = depthCells;
+    cellSize = cellSizeUnits;
+    carSet.LoadCarTextures();
+    pedSet.LoadPedTextures();
+    cityMap.Init(width, depth, cellSize);
+    cityMap.Generate(-1);
+    cityMap.MarkRoadDirections();
+    cityMap.CreateObjects(mapObjects, citySets[textureSlot]);
+    bird.SetWorldSize(WidthInUnits(), DepthInUnits());
+}
+
+void World::SetupLevel(const int newLevel) {
+    level = newLevel;
+    // Clouds are not cleared: they stay from level to level.
+    ClearPeds();
+    ClearCars();
+    ClearFries();
+    for (int i = 0; i < actorsPerLevel; ++i) {
+        SpawnPed();
+    }
+    for (int i = 0; i < actorsPerLevel; ++i) {
+        SpawnCar();
+    }
+    for (int i = 0; i < actorsPerLevel; ++i) {
+        SpawnFries();
+    }
+    if (settings.showClouds != 0) {
+        for (int i = 0; i < cloudsPerLevel; ++i) {
+            SpawnCloud();
+        }
+    }
+    mission.SetupLevel(level);
+}
+
+int World::NextLevel() {
+    ++level;
+    SetupLevel(level);
+    return level;
+}
+
+void World::Update() {
+    // Collisions see the positions of the previous tick, before anything moves.
+    CheckCollisions();
+    if (freezeActors == 0) {
+        UpdatePeds();
+        UpdateCars();
+        UpdateFries();
+        UpdateClouds();
+    }
+    bird.Update();
+    UpdateHUD();
+}
+
+void World::Draw() {
+    // The sky is drawn before the camera is set, with last frame's projection.
+    Timed(TimeStats::Atmosphere, [this] { DrawAtmosphere(); });
+    Timed(TimeStats::Camera, [this] { SetupCamera(); });
+    Timed(TimeStats::MapObjects, [this] { DrawMapObjs(); });
+    Timed(TimeStats::Peds, [this] { DrawPeds(); });
+    Timed(TimeStats::Cars, [this] { DrawCars(); });
+    Timed(TimeStats::Fries, [this] { DrawFries(); });
+    Timed(TimeStats::Clouds, [this] { DrawClouds(); });
+    Timed(TimeStats::BirdGeometry, [this] { bird.Draw(); });
+    Timed(TimeStats::Osd, [this] { DrawOSD(); });
+}
+
+void World::DrawSecondView() {
+    DrawAtmosphere();
+    bird.ApplySecondView();
+    DrawMapObjs();
+    DrawPeds();
+    DrawCars();
+}
+
+void World::SetupCamera() { bird.Apply(); }
+
+void World::Begin2D() {
+    // A window shrunk to nothing still gets a valid projection.
+    const float overlayWidth = std::max(viewWidth, 1.0f);
+    const float overlayHeight = std::max(viewHeight, 1.0f);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    gluOrtho2D(0.0, overlayWidth, 0.0, overlayHeight);
+    // x from the left edge, y from the vertical middle, growing downwards.
+    glScalef(1.0f, -1.0f, 1.0f);
+    glTranslatef(0.0f, -overlayHeight / 2.0f, 0.0f);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void World::End2D() {
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void World::SetViewSize(const float widthPixels, const float heightPixels) {
+    viewWidth = widthPixels;
+    viewHeight = heightPixels;
+}

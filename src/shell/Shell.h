@@ -1,0 +1,66 @@
+#pragma once
+
+// The game shell: the main window, the GLUT callbacks and the fixed-rate game
+// tick. Input callbacks only record what the player asked for (speed change,
+// steering, mouse flags) or act at once on keys; the next due tick applies it.
+//
+// The callbacks stay thin so that tests can drive the shell without GLUT:
+// OnIdle samples the game clock and calls RunTick, which takes the time as an
+// argument; the key and mouse callbacks can be called directly. Nothing here
+// touches GLUT until CreateMainWindow has made the window.
+
+// ShellState: what the shell remembers between callbacks.
+struct ShellState {
+    int mainWindowId = 0;  // 0 until the window exists
+    int secondViewId = -1; // -1 while the second view is closed
+    float windowWidth = 0.0f;
+    float windowHeight = 0.0f;
+    float speedChange = 0.0f; // requested by a key, applied and cleared by the next tick
+    float steerX = 0.0f;      // mouse offset from the window centre, -1..1
+    float steerY = 0.0f;
+    float mouseX = 0.0f;
+    float mouseY = 0.0f;
+    int mouseButton = 0;
+    int mouseDown = 0; // set by a press or release, cleared at the end of every tick
+    int mouseUp = 0;
+    int menuOpen = 1;               // visible menus, counted at every idle call
+    unsigned int nextTickTime = 0;  // game clock after which the next tick runs
+    unsigned int startTime = 0;     // game clock when the main loop started
+    int introHidden = 0;
+    int freezeToggle = 0;
+};
+
+extern ShellState shell;
+// The level Start sets up: 1, then the level reached by the last completed mission.
+extern int currentLevel;
+// Frames drawn so far; the HUD's frame-rate gauge reads it.
+extern unsigned int frameCounter;
+
+constexpr unsigned int introDuration = 15000; // ms the intro text stays up
+constexpr int mainWindowSize = 800;
+constexpr int secondViewSize = 200;
+
+// GLUT callbacks.
+void OnDisplay();
+void OnIdle();
+void OnKeyboard(unsigned char key, int x, int y);
+void OnSpecialKey(int key, int x, int y);
+void OnMouse(int button, int state, int x, int y);
+void OnMouseMotion(int x, int y);
+void OnReshape(int width, int height);
+void OnSecondViewDisplay();
+
+// One idle call at game clock `now` (ms): returns true if a tick was due and ran.
+bool RunTick(unsigned int now);
+
+// Posts a redisplay of the main window and of the second view if it is open.
+void PostRedisplayAll();
+// White 8x13 bitmap text at (x, y) of the 2D overlay; "\n" starts a new line
+// 13 pixels lower.
+void DrawText(float x, float y, const char* text);
+void OpenSecondView();
+void CloseSecondView();
+// Hides the intro text once the tick time reaches start time + 15000 ms.
+void CheckIntroTimeout();
+void CreateMainWindow();
+void InitGame();
