@@ -10,7 +10,9 @@
 // no tiny residues. Arithmetic ignores w and gives results with w = 1.
 class Vector {
 public:
-    static constexpr double snapLimit = 1e-5;
+    // The float nearest 0.00001, so that a component of exactly 0.00001 is
+    // kept while anything of smaller magnitude snaps.
+    static constexpr double snapLimit = 0.00001f;
     static constexpr float outOfRange = -99999.0f;
 
     // The value a component is stored as: tiny magnitudes become exactly 0.

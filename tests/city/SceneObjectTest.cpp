@@ -4,94 +4,74 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 namespace {
 
-// Records what OpenGL held while the geometry was issued.
+using Floats16 = std::array<GLfloat, 16>;
+using Floats4 = std::array<GLfloat, 4>;
+
+Floats4 Xyzw(const Point& p) { return {p.GetX(), p.GetY(), p.GetZ(), p.GetW()}; }
+Floats16 Elements(const Matrix& m) {
+    Floats16 out;
+    std::copy(m.Data(), m.Data() + 16, out.begin());
+    return out;
+}
+
+// Records the modelview and colour that OpenGL held while the geometry was issued.
 class ProbeObject : public SceneObject {
 public:
     void DrawGeometry() override {
-        glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
-        glGetFloatv(GL_CURRENT_COLOR, colourSeen);
+        glGetFloatv(GL_MODELVIEW_MATRIX, modelview.data());
+        glGetFloatv(GL_CURRENT_COLOR, colour.data());
     }
-    GLfloat modelview[16] = {};
-    GLfloat colourSeen[4] = {};
+    Floats16 modelview{};
+    Floats4 colour{};
 };
 
 } // namespace
 
-TEST(SceneObjectTest, TranslateAfterScaleMovesWorldUnits) {
+TEST(SceneObjectTest, PlacementMovesWorldUnitsAndKeepsTheInverse) {
     ProbeObject object;
-    object.Scale(5.0f, 5.0f, 5.0f);
-    object.Translate(10.0f, 0.0f, -20.0f);
-    const Matrix& model = object.GetModelMatrix();
-    EXPECT_EQ(model.Get(0, 3), 10.0f);
-    EXPECT_EQ(model.Get(2, 3), -20.0f);
-    EXPECT_EQ(model.Get(0, 0), 5.0f);
-    EXPECT_EQ(object.GetBoundingBox().GetCenter().GetX(), 10.0f);
-    EXPECT_EQ(object.GetBoundingBox().GetWidth(), 10.0f);
-    const Point back = object.GetInverseMatrix() * Point(10.0f, 0.0f, -20.0f);
-    EXPECT_EQ(back.GetX(), 0.0f);
-    EXPECT_EQ(back.GetZ(), 0.0f);
+    object.Scale(5, 5, 5);
+    object.Translate(10, 0, -20);
+    EXPECT_EQ(Xyzw(object.GetModelMatrix() * Point()), (Floats4{10, 0, -20, 1}));
+    EXPECT_EQ(Xyzw(object.GetBoundingBox().UpperFarCorner), (Floats4{15, 5, -15, 1}));
+    object.RotateZ(90);
+    object.Translate(1, 0, 0); // along its own x axis, now world +y
+    const Point origin = object.GetModelMatrix() * Point();
+    EXPECT_EQ(Xyzw(origin), (Floats4{10, 1, -20, 1}));
+    EXPECT_EQ(Xyzw(object.GetInverseMatrix() * origin), (Floats4{0, 0, 0, 1}));
 
-    // A second Scale replaces the factors, so steps are divided by the new ones.
-    object.Scale(2.0f, 2.0f, 2.0f);
-    object.Translate(0.0f, 10.0f, 0.0f);
-    EXPECT_EQ(object.GetScale().GetY(), 2.0f);
-    EXPECT_EQ(object.GetModelMatrix().Get(1, 3), 50.0f);
-
-    object.ResetPlacement();
-    EXPECT_EQ(object.GetModelMatrix().Get(0, 3), 0.0f);
-    EXPECT_EQ(object.GetScale().GetX(), 1.0f);
-    EXPECT_EQ(object.GetBoundingBox().GetCenter().GetX(), 10.0f);
-}
-
-TEST(SceneObjectTest, FlatAndRotatedPlacements) {
+    // A flat tile (zero height) must keep a finite, drawable matrix.
     ProbeObject tile;
-    tile.Scale(50.0f, 50.0f, 0.0f);
-    tile.Translate(100.0f, 200.0f, 0.0f);
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_TRUE(std::isfinite(tile.GetModelMatrix().Data()[i])) << i;
+    tile.Scale(50, 50, 0);
+    tile.Translate(100, 200, 0);
+    for (const float element : Elements(tile.GetModelMatrix())) {
+        EXPECT_TRUE(std::isfinite(element));
     }
-    EXPECT_EQ(tile.GetModelMatrix().Get(1, 3), 200.0f);
-    EXPECT_EQ(tile.GetBoundingBox().GetHeight(), 0.0f);
-
-    ProbeObject car;
-    car.Translate(5.0f, 0.0f, 0.0f);
-    car.RotateZ(90.0f);
-    car.Translate(1.0f, 0.0f, 0.0f); // along its own x axis, now world +y
-    const Point origin = car.GetModelMatrix() * Point();
-    EXPECT_EQ(origin.GetX(), 5.0f);
-    EXPECT_EQ(origin.GetY(), 1.0f);
-    const Point local = car.GetInverseMatrix() * origin;
-    EXPECT_EQ(local.GetX(), 0.0f);
-    EXPECT_EQ(local.GetY(), 0.0f);
+    EXPECT_EQ(Xyzw(tile.GetModelMatrix() * Point(1, 1, 1)), (Floats4{150, 250, 0, 1}));
+    tile.ResetPlacement();
+    EXPECT_EQ(Xyzw(tile.GetModelMatrix() * Point(1, 1, 1)), (Floats4{1, 1, 1, 1}));
+    EXPECT_EQ(tile.GetScale().GetZ(), 1.0f);
 }
 
 TEST_F(GlTest, SceneObjectDrawLoadsModelMatrixThenRestores) {
     ProbeObject object;
-    object.Translate(3.0f, 4.0f, 5.0f);
-    object.RotateX(30.0f);
-    object.SetColour(1.0f, 0.0f, 0.25f);
-    glTranslatef(7.0f, 8.0f, 9.0f);
-    GLfloat before[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, before);
-
+    object.Translate(3, 4, 5);
+    object.RotateX(30);
+    object.SetColour(1, 0, 0.25f);
+    glTranslatef(7, 8, 9);
+    Floats16 before;
+    glGetFloatv(GL_MODELVIEW_MATRIX, before.data());
     object.Draw();
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(object.modelview[i], object.GetModelMatrix().Data()[i]) << i;
-    }
-    EXPECT_EQ(object.colourSeen[0], 1.0f);
-    EXPECT_EQ(object.colourSeen[2], 0.25f);
-    GLfloat after[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, after);
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(after[i], before[i]) << i;
-    }
-    GLfloat colour[4];
-    glGetFloatv(GL_CURRENT_COLOR, colour);
-    EXPECT_EQ(colour[0], 0.5f);
-    EXPECT_EQ(colour[1], 0.5f);
-    EXPECT_EQ(colour[2], 0.5f);
+    EXPECT_EQ(object.modelview, Elements(object.GetModelMatrix()));
+    EXPECT_EQ(object.colour, (Floats4{1, 0, 0.25f, 1}));
+    Floats16 after;
+    glGetFloatv(GL_MODELVIEW_MATRIX, after.data());
+    EXPECT_EQ(after, before);
+    Floats4 colour;
+    glGetFloatv(GL_CURRENT_COLOR, colour.data());
+    EXPECT_EQ(colour, (Floats4{0.5f, 0.5f, 0.5f, 1}));
 }
