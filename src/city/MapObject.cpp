@@ -1,5 +1,93 @@
 #include "city/MapObject.h"
 
-MapObject::~MapObject() = default;
-void MapObject::DrawGeometry() {}
-void MapObject::SetupDisplaylist() {}
+#include "shell/Globals.h"
+#include "shell/Settings.h"
+
+#include <GL/freeglut.h>
+
+#include <cstdio>
+
+MapObject::~MapObject() {
+    // Lists live in a window's context: delete ours only in the window that
+    // is current now, and only if it is the one we compiled into. Without
+    // GLUT or a window (tests without GL, process exit) there is nothing to do.
+    const int window = glutGetWindow();
+    if (window == 0) {
+        return;
+    }
+    for (int slot = 0; slot < DisplayListTable::windowCount; ++slot) {
+        if (compiledWindow[slot] == window && compiledName[slot] != 0) {
+            glDeleteLists(compiledName[slot], 1);
+        }
+    }
+}
+
+void MapObject::DrawGeometry() {
+    const uint32_t name = displayListTable.ListFor(listNumber);
+    if (name != 0) {
+        glCallList(name);
+    }
+}
+
+void MapObject::SetupDisplaylist() { std::printf("MapObject::SetupDisplaylist got called!\n"); }
+
+void MapObject::SetExtent(const float minimumX, const float minimumY, const float maximumX,
+                          const float maximumY) {
+    minX = minimumX;
+    minY = minimumY;
+    maxX = maximumX;
+    maxY = maximumY;
+}
+
+void MapObject::SetFaceTextures(const uint32_t north, const uint32_t south, const uint32_t east,
+                                const uint32_t west) {
+    textureNorth = north;
+    textureSouth = south;
+    textureEast = east;
+    textureWest = west;
+}
+
+void MapObject::PlaceOnce() {
+    if (positioned != 0) {
+        return;
+    }
+    Translate(minX, minY, base);
+    Scale(maxX - minX, maxY - minY, height - base);
+    positioned = 1;
+}
+
+bool MapObject::BeginList() {
+    const uint32_t name = displayListTable.ListFor(listNumber);
+    if (name == 0) {
+        return false;
+    }
+    const int slot = displayListTable.GetCurrent();
+    compiledWindow[slot] = glutGetWindow();
+    compiledName[slot] = name;
+    glNewList(name, GL_COMPILE);
+    return true;
+}
+
+void MapObject::EnableTextures() {
+    if (settings.textureTarget != 0) {
+        glEnable(static_cast<GLenum>(settings.textureTarget));
+    }
+}
+
+void MapObject::DrawGroundQuad() const {
+    EnableTextures();
+    glBindTexture(GL_TEXTURE_2D, textureTop);
+    glBegin(GL_QUADS);
+    // A long normal; GL_NORMALIZE brings it back to unit length.
+    glNormal3f(0.0f, 0.0f, 10.0f);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex3f(1.0f, 1.0f, 0.0f);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex3f(0.0f, 1.0f, 0.0f);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex3f(0.0f, 0.0f, 0.0f);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex3f(1.0f, 0.0f, 0.0f);
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+}

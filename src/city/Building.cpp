@@ -1,0 +1,58 @@
+#include "city/Building.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+// One face of the unit cube: its normal and four corners with their texture
+// coordinates, counter-clockwise seen from outside. Each side maps its
+// picture so that s runs left to right and t bottom to top as seen from
+// outside, except the face towards -x, whose picture is turned half round.
+struct Face {
+    float normal[3];
+    float corners[4][5]; // x, y, z, s, t
+};
+
+constexpr Face southFace = {{0, -1, 0},
+                            {{1, 0, 1, 1, 1}, {0, 0, 1, 0, 1}, {0, 0, 0, 0, 0}, {1, 0, 0, 1, 0}}};
+constexpr Face northFace = {{0, 1, 0},
+                            {{0, 1, 1, 1, 1}, {1, 1, 1, 0, 1}, {1, 1, 0, 0, 0}, {0, 1, 0, 1, 0}}};
+constexpr Face topFace = {{0, 0, 1},
+                          {{1, 1, 1, 1, 1}, {0, 1, 1, 1, 0}, {0, 0, 1, 0, 0}, {1, 0, 1, 0, 1}}};
+// The bottom keeps the top's normal; it is never seen from below anyway.
+constexpr Face bottomFace = {{0, 0, 1},
+                             {{1, 1, 0, 1, 1}, {0, 1, 0, 1, 0}, {0, 0, 0, 0, 0}, {1, 0, 0, 0, 1}}};
+constexpr Face eastFace = {{1, 0, 0},
+                           {{1, 1, 1, 1, 1}, {1, 0, 1, 0, 1}, {1, 0, 0, 0, 0}, {1, 1, 0, 1, 0}}};
+constexpr Face westFace = {{-1, 0, 0},
+                           {{0, 0, 1, 0, 0}, {0, 1, 1, 1, 0}, {0, 1, 0, 1, 1}, {0, 0, 0, 0, 1}}};
+
+void DrawFace(const Face& face, const uint32_t texture) {
+    MapObject::EnableTextures();
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glBegin(GL_QUADS);
+    glNormal3fv(face.normal);
+    for (const auto& corner : face.corners) {
+        glTexCoord2f(corner[3], corner[4]);
+        glVertex3f(corner[0], corner[1], corner[2]);
+    }
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+}
+
+} // namespace
+
+void Building::SetupDisplaylist() {
+    PlaceOnce();
+    if (!BeginList()) {
+        return;
+    }
+    glEnable(GL_CULL_FACE);
+    DrawFace(southFace, textureSouth);
+    DrawFace(northFace, textureNorth);
+    DrawFace(topFace, textureTop);
+    DrawFace(bottomFace, textureBottom);
+    DrawFace(eastFace, textureEast);
+    DrawFace(westFace, textureWest);
+    glEndList();
+}

@@ -1,0 +1,310 @@
+// City map generation: the layout rules over many random cities, the seed
+// spacing, sidewalks, merging of like cells into objects and the position
+// queries the actors use.
+
+#include "city/CityMap.h"
+#include "city/MapObject.h"
+#include "city/TextureSet.h"
+#include "shell/Globals.h"
+#include "support/GlContext.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int citySize = 100;
+constexpr float cellSize = 100.0f;
+
+struct Cell {
+    int x;
+    int y;
+};
+
+std::vector<Cell> Seeds(const CityMap& map) {
+    std::vector<Cell> seeds;
+    for (int x = 0; x < map.GetWidth(); ++x) {
+        for (int y = 0; y < map.GetHeight(); ++y) {
+            if (map.FlagsAt(x, y) == CityMap::Crossing) {
+                seeds.push_back({x, y});
+            }
+        }
+    }
+    return seeds;
+}
+
+bool IsRoad(const CityMap& map, const int x, const int y) {
+    return (map.FlagsAt(x, y) & CityMap::Road) != 0;
+}
+
+// True if `later` may have been seeded after `earlier`: it keeps out of the
+// band of rows earlier.y - 4 .. earlier.y + 5 and likewise for columns.
+bool SpacedAfter(const Cell& earlier, const Cell& later) {
+    const auto outside = [](const int d) { return d < -4 || d > 5; };
+    return outside(later.y - earlier.y) && outside(later.x - earlier.x);
+}
+
+void SetFlags(CityMap& map, const int x, const int y, const int flags) {
+    map.Cells()[map.CellIndex(x, y)].flags = flags;
+}
+
+void ClearObjects(std::vector<std::unique_ptr<MapObject>>& objects) { objects.clear(); }
+
+} // namespace
+
+TEST(CityMapTest, GeneratedCitiesFollowTheLayoutRules) {
+    CityMap map;
+    for (int seed = 0; seed < 300; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        map.Init(citySize, citySize, cellSize);
+        map.Generate(seed);
+        map.MarkRoadDirections();
+
+        const std::vector<Cell> seeds = Seeds(map);
+        ASSERT_GE(seeds.size(), 1u);
+        ASSERT_LE(seeds.size(), 9u);
+        for (size_t a = 0; a < seeds.size(); ++a) {
+            for (size_t b = a + 1; b < seeds.size(); ++b) {
+                EXPECT_TRUE(SpacedAfter(seeds[a], seeds[b]) || SpacedAfter(seeds[b], seeds[a]))
+                    << "seeds (" << seeds[a].x << "," << seeds[a].y << ") and (" << seeds[b].x
+                    << "," << seeds[b].y << ")";
+            }
+            // Every arm lays at least the cell next to its seed, up to the border.
+            const Cell s = seeds[a];
+            for (const Cell n : {Cell{s.x - 1, s.y}, Cell{s.x + 1, s.y}, Cell{s.x, s.y - 1},
+                                 Cell{s.x, s.y + 1}}) {
+                if (map.CellIndex(n.x, n.y) >= 0) {
+                    EXPECT_TRUE(IsRoad(map, n.x, n.y));
+                }
+            }
+        }
+
+        for (int x = 0; x < citySize; ++x) {
+            for (int y = 0; y < citySize; ++y) {
+                const int flags = map.FlagsAt(x, y);
+                ASSERT_NE(flags, 0) << x << "," << y;
+                bool roadNear = false;
+                for (int i = -1; i <= 1; ++i) {
+                    for (int j = -1; j <= 1; ++j) {
+                        roadNear = roadNear || ((i != 0 || j != 0) && IsRoad(map, x + i, y + j));
+                    }
+                }
+                if (flags & CityMap::Road) {
+                    // Arms run straight: a road lies in a seed's row or column.
+                    bool inLine = false;
+                    for (const Cell& s : seeds) {
+                        inLine = inLine || s.x == x || s.y == y;
+                    }
+                    EXPECT_TRUE(inLine) << x << "," << y;
+                    const bool alongY = IsRoad(map, x, y - 1) || IsRoad(map, x, y + 1);
+                    const bool alongX = IsRoad(map, x - 1, y) || IsRoad(map, x + 1, y);
+                    EXPECT_EQ(flags, CityMap::Road | (alongY ? CityMap::RoadAlongY : 0) |
+                                         (alongX ? CityMap::RoadAlongX : 0))
+                        << x << "," << y;
+                } else if (flags != CityMap::Crossing) {
+                    EXPECT_EQ(flags, roadNear ? CityMap::Sidewalk : CityMap::Lot)
+                        << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
+TEST(CityMapTest, SeedsKeepAnAsymmetricDistance) {
+    CityMap map;
+    map.Init(citySize, citySize, cellSize);
+    SetFlags(map, 50, 50, CityMap::Crossing);
+    EXPECT_FALSE(map.TooCloseToSeed(50, 50)); // the seed's own cell passes
+    for (int d = -20; d <= 20; ++d) {
+        // The candidate's band reaches 5 rows back and 4 on, so an earlier
+        // seed blocks 4 rows before it and 5 after.
+        const bool blocked = d >= -4 && d <= 5;
+        EXPECT_EQ(map.TooCloseToSeed(80, 50 + d), blocked) << "row offset " << d;
+        EXPECT_EQ(map.TooCloseToSeed(50 + d, 10), blocked) << "column offset " << d;
+    }
+    // A junction laid by arms counts as well as a seed; a plain road does not.
+    SetFlags(map, 50, 50, CityMap::Road | CityMap::Crossing);
+    EXPECT_TRUE(map.TooCloseToSeed(80, 52));
+    SetFlags(map, 50, 50, CityMap::Road | CityMap::RoadAlongX);
+    EXPECT_FALSE(map.TooCloseToSeed(80, 52));
+
+    CityMap corner;
+    corner.Init(citySize, citySize, cellSize);
+    SetFlags(corner, 0, 0, CityMap::Crossing);
+    EXPECT_TRUE(corner.TooCloseToSeed(70, 5));
+    EXPECT_FALSE(corner.TooCloseToSeed(70, 6));
+    EXPECT_TRUE(corner.TooCloseToSeed(5, 70));
+    EXPECT_FALSE(corner.TooCloseToSeed(6, 70));
+}
+
+TEST(CityMapTest, PositionQueriesTruncateTowardZeroAndStayInside) {
+    CityMap map;
+    map.Init(citySize, citySize, cellSize);
+    SetFlags(map, 0, 0, CityMap::Sidewalk);
+    SetFlags(map, 99, 3, CityMap::Lot);
+    EXPECT_EQ(map.FlagsAtPosition(-50, 10), CityMap::Sidewalk);
+    EXPECT_EQ(map.FlagsAtPosition(-150, 10), 0);
+    EXPECT_EQ(map.FlagsAtPosition(9999, 399), CityMap::Lot);
+    EXPECT_EQ(map.FlagsAtPosition(10000, 399), 0);
+    EXPECT_EQ(map.FlagsAtPosition(2000000000, -2000000000), 0);
+    EXPECT_EQ(map.FlagsAt(-1, 0), 0);
+    EXPECT_EQ(map.FlagsAt(0, citySize), 0);
+    EXPECT_EQ(map.CellIndex(3, 7), 3 * citySize + 7);
+    EXPECT_EQ(map.CellIndex(citySize, 0), -1);
+
+    const MapCell inside = map.CellAtPosition(9950, 350);
+    EXPECT_EQ(inside.size, cellSize);
+    EXPECT_EQ(inside.flags, CityMap::Lot);
+    const MapCell outside = map.CellAtPosition(10050, 350);
+    EXPECT_EQ(outside.size, 1.0f);
+    EXPECT_EQ(outside.flags, 0);
+    EXPECT_EQ(outside.object, nullptr);
+}
+
+class CityObjectsTest : public GlTest {
+protected:
+    void TearDown() override { ClearObjects(objects); }
+    std::vector<std::unique_ptr<MapObject>> objects;
+    TextureSet textures;
+};
+
+TEST_F(CityObjectsTest, ObjectsCoverRectanglesOfLikeCellsAndAllHaveLists) {
+    CityMap map;
+    for (int seed = 0; seed < 40; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        map.Init(citySize, citySize, cellSize);
+        map.Generate(seed);
+        map.MarkRoadDirections();
+        testing::internal::CaptureStdout();
+        map.CreateObjects(objects, textures);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+
+        std::map<const MapObject*, std::vector<Cell>> covered;
+        for (int x = 0; x < citySize; ++x) {
+            for (int y = 0; y < citySize; ++y) {
+                const MapObject* object = map.CellAt(x, y)->object;
+                ASSERT_NE(object, nullptr) << x << "," << y;
+                covered[object].push_back({x, y});
+            }
+        }
+        ASSERT_EQ(covered.size(), objects.size());
+        EXPECT_LT(objects.size(), 2000u); // merging keeps the count far below the cells
+
+        for (const std::unique_ptr<MapObject>& object : objects) {
+            const std::vector<Cell>& cells = covered[object.get()];
+            ASSERT_FALSE(cells.empty());
+            const int x0 = static_cast<int>(object->GetMinX() / cellSize + 0.5f);
+            const int y0 = static_cast<int>(object->GetMinY() / cellSize + 0.5f);
+            const int x1 = static_cast<int>(object->GetMaxX() / cellSize + 0.5f);
+            const int y1 = static_cast<int>(object->GetMaxY() / cellSize + 0.5f);
+            EXPECT_NEAR(object->GetMinX(), x0 * cellSize - 0.001f, 0.01f);
+            EXPECT_NEAR(object->GetMaxY(), y1 * cellSize + 0.001f, 0.01f);
+            // The cells are exactly the extent's rectangle, all of one kind.
+            EXPECT_EQ(static_cast<int>(cells.size()), (x1 - x0) * (y1 - y0));
+            const int flags = map.FlagsAt(cells[0].x, cells[0].y);
+            for (const Cell& c : cells) {
+                EXPECT_TRUE(c.x >= x0 && c.x < x1 && c.y >= y0 && c.y < y1);
+                EXPECT_EQ(map.FlagsAt(c.x, c.y), flags);
+            }
+            const int limit = (flags & CityMap::Road) ? 3 : 6;
+            EXPECT_LE(x1 - x0, limit);
+            EXPECT_LE(y1 - y0, limit);
+
+            const int expectedKind = (flags & CityMap::Lot)
+                                         ? (object->GetKind() == MapObject::KindPark
+                                                ? MapObject::KindPark
+                                                : MapObject::KindBuilding)
+                                     : (flags & CityMap::Crossing) == CityMap::Crossing
+                                         ? MapObject::KindBuilding
+                                         : MapObject::KindTile;
+            EXPECT_EQ(object->GetKind(), expectedKind);
+            if ((flags & CityMap::Crossing) == CityMap::Crossing) {
+                EXPECT_EQ(object->GetHeight(), 0.0f);
+            }
+            EXPECT_TRUE(glIsList(displayListTable.ListFor(object->GetListNumber())));
+        }
+        ClearObjects(objects);
+    }
+}
+
+TEST_F(CityObjectsTest, LoneRoadCellGetsItsOwnTileAndEmptyCellsSayMoo) {
+    // Row y = 1 of a 5 x 3 map: a lone road cell at the border, beside a
+    // seed; the rest sidewalk, with two cells left without any flag.
+    CityMap map;
+    map.Init(5, 3, cellSize);
+    for (int x = 0; x < 5; ++x) {
+        for (int y = 0; y < 3; ++y) {
+            SetFlags(map, x, y, CityMap::Sidewalk);
+        }
+    }
+    SetFlags(map, 0, 1, CityMap::Road);
+    SetFlags(map, 1, 1, CityMap::Crossing);
+    SetFlags(map, 4, 0, 0);
+    SetFlags(map, 4, 2, 0);
+    map.MarkRoadDirections();
+    EXPECT_EQ(map.FlagsAt(0, 1), CityMap::Road);
+
+    testing::internal::CaptureStdout();
+    map.CreateObjects(objects, textures);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Moo!Moo!");
+
+    const MapObject* lone = map.CellAt(0, 1)->object;
+    ASSERT_NE(lone, nullptr);
+    EXPECT_EQ(lone->GetKind(), MapObject::KindTile);
+    EXPECT_EQ(lone->GetColour()[0], 1.0f);
+    EXPECT_EQ(lone->GetColour()[1], 0.0f);
+    EXPECT_EQ(lone->GetColour()[2], 1.0f);
+    EXPECT_EQ(lone->GetTopTexture(), 0u);
+    EXPECT_NEAR(lone->GetMaxX(), 100.001f, 1e-3f);
+    EXPECT_NEAR(lone->GetMaxY(), 200.001f, 1e-3f);
+    for (int x = 0; x < 5; ++x) {
+        for (int y = 0; y < 3; ++y) {
+            if (x != 0 || y != 1) {
+                EXPECT_NE(map.CellAt(x, y)->object, lone) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_EQ(map.CellAt(4, 0)->object, nullptr);
+    // Lone tile, crossing plate and sidewalk rectangles: every object once.
+    std::map<const MapObject*, int> seen;
+    for (const std::unique_ptr<MapObject>& object : objects) {
+        EXPECT_EQ(++seen[object.get()], 1);
+    }
+    EXPECT_EQ(map.CellAt(1, 1)->object->GetKind(), MapObject::KindBuilding);
+}
+
+TEST_F(CityObjectsTest, LikeCellsMergeIntoBoundedRectangles) {
+    // A 10 x 10 block of lots beside a road along y at x = 10.
+    CityMap map;
+    map.Init(11, 10, cellSize);
+    for (int x = 0; x < 10; ++x) {
+        for (int y = 0; y < 10; ++y) {
+            SetFlags(map, x, y, CityMap::Lot);
+        }
+    }
+    for (int y = 0; y < 10; ++y) {
+        SetFlags(map, 10, y, CityMap::Road);
+    }
+    map.MarkRoadDirections();
+    map.CreateObjects(objects, textures);
+
+    const MapObject* first = map.CellAt(0, 0)->object;
+    EXPECT_NEAR(first->GetMaxX(), 600.001f, 1e-3f);
+    EXPECT_NEAR(first->GetMaxY(), 600.001f, 1e-3f);
+    EXPECT_EQ(map.CellAt(5, 5)->object, first);
+    EXPECT_NE(map.CellAt(6, 0)->object, first);
+    EXPECT_NE(map.CellAt(0, 6)->object, first);
+
+    // The road becomes tiles of at most three cells: 0-2, 3-5, 6-8, 9.
+    const MapObject* road = map.CellAt(10, 0)->object;
+    EXPECT_EQ(road->GetKind(), MapObject::KindTile);
+    EXPECT_EQ(map.CellAt(10, 2)->object, road);
+    EXPECT_NE(map.CellAt(10, 3)->object, road);
+    EXPECT_NEAR(road->GetMaxY(), 300.001f, 1e-3f);
+    EXPECT_EQ(objects.size(), 4u + 4u); // lots: 6x6, 4x6, 6x4, 4x4
+}
