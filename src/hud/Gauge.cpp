@@ -1,4 +1,220 @@
 #include "hud/Gauge.h"
 
-void Gauge::SetStartColor(float, float, float, float) {}
-void Gauge::Draw() {}
+#include "shell/Settings.h"
+
+#include <GL/freeglut.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <numbers>
+
+namespace {
+
+constexpr int blinkPeriod = 5;  // frames in one blink cycle
+constexpr int blinkShown = 3;   // frames of the cycle on which the gauge shows
+constexpr float barLow = 10.0f; // a horizontal bar stands 10 to 30 pixels above its label
+constexpr float columnLeft = 15.0f;
+constexpr float columnRight = 35.0f;
+constexpr float columnBottom = 9.0f;
+constexpr float columnTop = 13.0f;
+constexpr float valueGap = 3.0f;
+constexpr float coneHalfWidth = std::numbers::pi_v<float> / 8.0f;
+constexpr float coneStep = 0.05f;
+constexpr float endPointSize = 5.0f;
+constexpr float depthStep = 0.1f;
+
+void CopyText(char* field, const char* text) {
+    std::snprintf(field, Gauge::textSize, "%s", text != nullptr ? text : "");
+}
+
+} // namespace
+
+void Gauge::SetLabel(const char* text) { CopyText(label, text); }
+void Gauge::SetAlarmText(const char* text) { CopyText(alarmText, text); }
+void Gauge::SetUnitText(const char* text) { CopyText(unitText, text); }
+
+int Gauge::SliceCount() const {
+    if (value < minimum || !(maximum > 0.0f)) {
+        return 0;
+    }
+    const float percent = value / maximum * 100.0f;
+    if (!(percent > 0.0f)) {
+        return 0;
+    }
+    if (percent >= static_cast<float>(maxSlices)) {
+        return maxSlices;
+    }
+    return static_cast<int>(std::ceil(percent));
+}
+
+void Gauge::FormatValueText(char* buffer, const int size) const {
+    if (size <= 0) {
+        return;
+    }
+    buffer[0] = '\0';
+    if (labelOnly || value < minimum) {
+        return;
+    }
+    // A text too long for the buffer is cut; a failed format leaves it empty.
+    const int written =
+        maximum == 0.0f
+            ? std::snprintf(buffer, static_cast<size_t>(size), "%.0f %s",
+                            static_cast<double>(value), unitText)
+            : std::snprintf(buffer, static_cast<size_t>(size), "%.0f / %.0f",
+                            static_cast<double>(value), static_cast<double>(maximum));
+    if (written < 0) {
+        buffer[0] = '\0';
+    }
+}
+
+float Gauge::ValueTextX() const {
+    return x + charWidth * static_cast<float>(std::strlen(label)) + valueGap;
+}
+
+void Gauge::ConeSector(float& angle, float& length) const {
+    constexpr float pi = std::numbers::pi_v<float>;
+    float dx = pointA.GetX() - pointB.GetX();
+    const float dy = pointA.GetY() - pointB.GetY();
+    length = std::sqrt(dx * dx + dy * dy);
+    if (length == 0.0f) {
+        length = 1.0f;
+    }
+    float offset = 0.0f;
+    if (dx < 0.0f && dy < 0.0f) {
+        dx = -dx;
+        offset = pi;
+    } else if (dx >= 0.0f && dy <= 0.0f) {
+        dx = -dx;
+        offset = -pi;
+    }
+    angle = std::asin(dx / length) + offset;
+    while (angle < 0.0f) {
+        angle += 2.0f * pi;
+    }
+}
+
+void Gauge::Draw() {
+    if (settings.lighting) {
+        glDisable(GL_LIGHTING);
+    }
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    if (visible) {
+        if (blinking) {
+            ++blinkCounter;
+        }
+        // The alarm texts stay unseen, as they always have in this game: they
+        // are kept with the gauges but not drawn.
+        if (blinkCounter % blinkPeriod < blinkShown) {
+            switch (kind) {
+            case GaugeKind::Text: DrawTextGauge(); break;
+            case GaugeKind::HorizontalBar: DrawBar(true); break;
+            case GaugeKind::VerticalBar: DrawBar(false); break;
+            case GaugeKind::Cone: DrawCone(); break;
+            case GaugeKind::Flash: DrawFlash(); break;
+            case GaugeKind::Unset:
+            case GaugeKind::None: break;
+            }
+        }
+    }
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glDisable(GL_BLEND);
+    if (settings.lighting) {
+        glEnable(GL_LIGHTING);
+    }
+}
+
+void Gauge::DrawText(const float atX, const float atY, const char* text) const {
+    glColor4f(textColor.r, textColor.g, textColor.b, textColor.a);
+    glRasterPos2f(atX, atY);
+    for (const char* c = text; *c != '\0'; ++c) {
+        glutBitmapCharacter(GLUT_BITMAP_8_BY_13, *c);
+    }
+}
+
+void Gauge::DrawTextGauge() const {
+    DrawText(x, y, label);
+    char valueText[textSize];
+    FormatValueText(valueText, textSize);
+    if (valueText[0] != '\0') {
+        DrawText(ValueTextX(), y, valueText);
+    }
+}
+
+void Gauge::DrawBar(const bool horizontal) const {
+    DrawText(x, y, label);
+    const int slices = SliceCount();
+    for (int i = 0; i < slices; ++i) {
+        const Color c = startColor.Blend(endColor, static_cast<float>(i) / maximum * 100.0f);
+        glColor4f(c.r, c.g, c.b, c.a);
+        const float step = sliceWidth * static_cast<float>(i);
+        glBegin(GL_POLYGON);
+        if (horizontal) {
+            const float right = x + step + sliceWidth;
+            glVertex2f(right, y - barLow);
+            glVertex2f(right, y - barLow - sliceHeight);
+            glVertex2f(right - sliceWidth, y - barLow - sliceHeight);
+            glVertex2f(right - sliceWidth, y - barLow);
+        } else {
+            const float bottom = y - columnBottom - step;
+            const float top = y - columnTop - step;
+            glVertex2f(x + columnRight, bottom);
+            glVertex2f(x + columnRight, top);
+            glVertex2f(x + columnLeft, top);
+            glVertex2f(x + columnLeft, bottom);
+        }
+        glEnd();
+    }
+}
+
+void Gauge::DrawCone() const {
+    const float ax = pointA.GetX();
+    const float ay = pointA.GetY();
+    const float bx = pointB.GetX();
+    const float by = pointB.GetY();
+    glColor3f(endColor.r, endColor.g, endColor.b);
+    glBegin(GL_LINES);
+    glVertex2f(ax, ay);
+    glVertex2f(bx, by);
+    glEnd();
+    glPointSize(endPointSize);
+    glBegin(GL_POINTS);
+    glVertex2f(bx, by);
+    glVertex2f(ax, ay);
+    glEnd();
+    glPointSize(1.0f);
+
+    float angle = 0.0f;
+    float length = 0.0f;
+    ConeSector(angle, length);
+    glPushMatrix();
+    glTranslatef(0.0f, 0.0f, -depthStep);
+    glColor4f(startColor.r, startColor.g, startColor.b, startColor.a);
+    glBegin(GL_TRIANGLES);
+    const float first = angle - coneHalfWidth;
+    float previousX = bx + length * std::sin(first);
+    float previousY = by + length * std::cos(first);
+    for (float a = first; a <= angle + coneHalfWidth; a += coneStep) {
+        const float rimX = bx + length * std::sin(a);
+        const float rimY = by + length * std::cos(a);
+        glVertex2f(previousX, previousY);
+        glVertex2f(rimX, rimY);
+        glVertex2f(bx, by);
+        previousX = rimX;
+        previousY = rimY;
+    }
+    glEnd();
+    glColor3f(0.0f, 1.0f, 0.0f);
+    glPopMatrix();
+}
+
+void Gauge::DrawFlash() const {
+    glColor4f(startColor.r, startColor.g, startColor.b, startColor.a);
+    glBegin(GL_POLYGON);
+    glVertex2f(0.0f, -y);
+    glVertex2f(0.0f, y);
+    glVertex2f(x, y);
+    glVertex2f(x, -y);
+    glEnd();
+}

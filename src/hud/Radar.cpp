@@ -1,7 +1,162 @@
 #include "hud/Radar.h"
 
-void Radar::IncreaseZoomFactor(float) {}
-void Radar::DecreaseZoomFactor(float) {}
-void Radar::IncreaseZoomDistance(float) {}
-void Radar::DecreaseZoomDistance(float) {}
-void Radar::DrawRadar() {}
+#include "actors/Car.h"
+#include "actors/Fries.h"
+#include "actors/Ped.h"
+#include "bird/Camera.h"
+#include "geometry/Matrix.h"
+#include "shell/Settings.h"
+
+#include <GL/freeglut.h>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr double radiansToDegrees = 57.295779513260925;
+constexpr float blipSize = 5.0f;
+constexpr float discStep = 0.2f;
+constexpr float discEnd = 6.59733870039463f; // a little over one turn, so the fan closes
+constexpr float depthStep = 0.1f;
+constexpr float nameOffsetX = -13.0f;
+constexpr float nameOffsetY = 45.0f;
+constexpr float northOffset = 1.7f; // places the north marker near the rim
+constexpr float northInset = 2.0f;
+
+} // namespace
+
+void Radar::UpdateRadar(const PedList& pedList, const CarList& carList,
+                        const FriesList& friesList, const Camera& bird) {
+    peds = &pedList;
+    cars = &carList;
+    fries = &friesList;
+    centre.Set(bird.GetEyeX(), bird.GetEyeY(), 0.0f);
+    heading = bird.GetDirection();
+}
+
+void Radar::SetName(const char* text) {
+    std::snprintf(name, sizeof name, "%s", text != nullptr ? text : "");
+}
+
+void Radar::SetZoomFactor(const float z) {
+    if (z > minZoomFactor && z < maxZoomFactor) {
+        zoomFactor = z;
+    }
+}
+
+void Radar::DecreaseZoomDistance(const float d) {
+    if (zoomDistance > d) {
+        zoomDistance -= d;
+    }
+}
+
+bool Radar::BlipPosition(const Point& position, float& screenX, float& screenY) const {
+    screenX = x;
+    screenY = y;
+    if (!(mapExtentX > 0.0f && mapExtentY > 0.0f)) {
+        return false; // no city yet
+    }
+    const float theta = static_cast<float>(
+        90.0 - std::atan2(heading.GetY(), heading.GetX()) * radiansToDegrees);
+    Matrix toCentre;
+    toCentre.SetTranslation(centre.GetX(), centre.GetY(), 0.0f);
+    Matrix turn;
+    turn.SetRotationZ(theta);
+    Matrix fromCentre;
+    fromCentre.SetTranslation(-centre.GetX(), -centre.GetY(), 0.0f);
+    const Point turned = toCentre * turn * fromCentre * position;
+    const float dx = (turned.GetX() - centre.GetX()) * zoomDistance * 2.0f / mapExtentX;
+    const float dy = (turned.GetY() - centre.GetY()) * zoomDistance * 2.0f / mapExtentY;
+    screenX = x + dx;
+    screenY = y - dy;
+    return std::sqrt(dx * dx + dy * dy) < Radius() - 1.0f;
+}
+
+void Radar::DrawBlip(const Point& position, const float r, const float g, const float b) const {
+    float screenX = 0.0f;
+    float screenY = 0.0f;
+    if (!BlipPosition(position, screenX, screenY)) {
+        return;
+    }
+    glColor3f(r, g, b);
+    glBegin(GL_POINTS);
+    glVertex2f(screenX, screenY);
+    glEnd();
+}
+
+void Radar::DrawDisc() const {
+    const float r = Radius();
+    glPushMatrix();
+    glTranslatef(0.0f, 0.0f, -depthStep);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(0.0f, 0.5f, 0.0f, 0.4f);
+    glBegin(GL_TRIANGLES);
+    float previousX = x;
+    float previousY = y + r;
+    for (float a = 0.0f; a <= discEnd; a += discStep) {
+        const float rimX = x + r * std::sin(a);
+        const float rimY = y + r * std::cos(a);
+        glVertex2f(previousX, previousY);
+        glVertex2f(rimX, rimY);
+        glVertex2f(x, y);
+        previousX = rimX;
+        previousY = rimY;
+    }
+    glEnd();
+    glColor3f(0.0f, 1.0f, 0.0f);
+    glDisable(GL_BLEND);
+    glPopMatrix();
+}
+
+void Radar::DrawRadar() const {
+    constexpr float scaredGrey = 0.5f;
+    if (settings.lighting) {
+        glDisable(GL_LIGHTING);
+    }
+    glPointSize(blipSize);
+    DrawDisc();
+    glColor3f(1.0f, 1.0f, 1.0f);
+    glRasterPos2f(x + nameOffsetX, y + nameOffsetY);
+    for (const char* c = name; *c != '\0'; ++c) {
+        glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, *c);
+    }
+    if (peds != nullptr) {
+        for (const auto& ped : *peds) {
+            if (ped->GetHitCount() != 0) {
+                DrawBlip(ped->GetPosition(), scaredGrey, scaredGrey, scaredGrey);
+            } else {
+                DrawBlip(ped->GetPosition(), 0.7f, 1.0f, 0.7f);
+            }
+        }
+    }
+    if (cars != nullptr) {
+        for (const auto& car : *cars) {
+            if (car->GetHitCount() != 0) {
+                DrawBlip(car->GetPosition(), scaredGrey, scaredGrey, scaredGrey);
+            } else {
+                DrawBlip(car->GetPosition(), 0.7f, 0.7f, 1.0f);
+            }
+        }
+    }
+    if (fries != nullptr) {
+        for (const auto& portion : *fries) {
+            DrawBlip(portion->GetPosition(), 1.0f, 0.2f, 0.2f);
+        }
+    }
+    glColor3f(0.0f, 0.0f, 0.0f);
+    glBegin(GL_POINTS);
+    glVertex2f(x, y);
+    glEnd();
+    const Point north(centre.GetX(),
+                      centre.GetY() + (zoomFactor + northOffset) * zoomDistance - northInset,
+                      0.0f);
+    DrawBlip(north, 1.0f, 1.0f, 1.0f);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    glPointSize(1.0f);
+    glLineWidth(1.0f);
+    if (settings.lighting) {
+        glEnable(GL_LIGHTING);
+    }
+}

@@ -112,6 +112,9 @@ public:
     MapObjectList& GetMapObjects() { return mapObjects; }
     TextureSet& GetCityTextures() { return citySets[textureSlot]; }
     Gauge& GetHitFlash() { return hitFlash; }
+    const Gauge& GetSpeedGauge() const { return speedGauge; }
+    const Gauge& GetScoreGauge() const { return scoreGauge; }
+    const Gauge& GetFrameRateGauge() const { return frameRateGauge; }
     int GetLevel() const { return level; }
     float GetViewWidth() const { return viewWidth; }
     float GetViewHeight() const { return viewHeight; }
