@@ -53,7 +53,6 @@ void SetFlags(CityMap& map, const int x, const int y, const int flags) {
     map.Cells()[map.CellIndex(x, y)].flags = flags;
 }
 
-void ClearObjects(std::vector<std::unique_ptr<MapObject>>& objects) { objects.clear(); }
 
 } // namespace
 
@@ -168,7 +167,10 @@ TEST(CityMapTest, PositionQueriesTruncateTowardZeroAndStayInside) {
 
 class CityObjectsTest : public GlTest {
 protected:
-    void TearDown() override { ClearObjects(objects); }
+    void TearDown() override {
+        objects.clear();
+        glDisable(GL_CULL_FACE); // lists turn it on; other tests expect GL's defaults
+    }
     std::vector<std::unique_ptr<MapObject>> objects;
     TextureSet textures;
 };
@@ -228,7 +230,7 @@ TEST_F(CityObjectsTest, ObjectsCoverRectanglesOfLikeCellsAndAllHaveLists) {
             }
             EXPECT_TRUE(glIsList(displayListTable.ListFor(object->GetListNumber())));
         }
-        ClearObjects(objects);
+        objects.clear();
     }
 }
 

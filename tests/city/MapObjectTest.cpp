@@ -57,7 +57,11 @@ std::unique_ptr<T> MakeObject(const float x0, const float y0, const float x1, co
     return object;
 }
 
-class MapObjectTest : public GlTest {};
+// Lists turn face culling on; other tests expect GL's defaults.
+class MapObjectTest : public GlTest {
+protected:
+    void TearDown() override { glDisable(GL_CULL_FACE); }
+};
 
 } // namespace
 

@@ -38,6 +38,8 @@ protected:
         fs::current_path(directory);
     }
     void TearDown() override {
+        glDisable(GL_CULL_FACE); // the tile list turns it on
+        glPixelStorei(GL_PACK_ALIGNMENT, 4);
         fs::current_path(previous);
         fs::remove_all(directory);
     }
