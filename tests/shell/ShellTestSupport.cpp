@@ -1,0 +1,52 @@
+#include "shell/ShellTestSupport.h"
+
+#include "shell/Globals.h"
+#include "support/GlContext.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+// One directory per test process, removed when the process ends.
+struct TempDirectory {
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 ("gullmar-tests-" + std::to_string(getpid()));
+    TempDirectory() { std::filesystem::create_directories(path); }
+    ~TempDirectory() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+const std::filesystem::path& Directory() {
+    static const TempDirectory directory;
+    return directory.path;
+}
+
+} // namespace
+
+std::string TempPath(const std::string& name) { return (Directory() / name).string(); }
+
+std::string WriteTempFile(const std::string& name, const std::string& contents) {
+    const std::string path = TempPath(name);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;
+    return path;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void EnsureWorldReady() {
+    EnsureGlContext();
+    if (world.GetCityMap().GetWidth() == 0) {
+        world.Init(100, 100, 100.0f);
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+// Helpers shared by the shell, world and mission tests.
+
+// Writes contents to a file of that name in a fresh per-process temporary
+// directory and returns its path.
+std::string WriteTempFile(const std::string& name, const std::string& contents);
+// The path a file of that name would have in the temporary directory.
+std::string TempPath(const std::string& name);
+// Reads a whole file; empty if it cannot be read.
+std::string ReadFile(const std::string& path);
+
+// A GL context and the global World initialised once with the game's city
+// (100 by 100 cells of 100 units), for tests that tick or draw it.
+void EnsureWorldReady();
