@@ -67,6 +67,9 @@ void Bird::Fly() {
     // Normalized gives the zero vector for a bird whose eye sits on its centre.
     step = GetDirection().Normalized() * speed;
     Move(step.GetX(), step.GetY(), step.GetZ());
+    // A fast step can carry the eye out of the box again, below the ground in
+    // a dive; the frame and the next collision pass must see it inside.
+    KeepInsideAir();
     light.SetPosition(eye.GetX(), eye.GetY(), eye.GetZ());
     light.SetDirection(center.GetX(), center.GetY(), center.GetZ());
     bodyCube.PlaceAt(eye.GetX(), eye.GetY(), eye.GetZ() - BodyCube::belowEye);

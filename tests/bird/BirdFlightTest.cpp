@@ -107,6 +107,18 @@ TEST(BirdFlightTest, TheBoxOfAirCorrectsBeforeTheStepAndKeepsTheHeading) {
     low.Update();
     EXPECT_EQ(low.GetEyeZ(), 35.0f);
 
+    // A steep dive: the step would end underground; the floor holds the bird
+    // and the heading stays straight down.
+    Bird diving;
+    FlyLevel(diving, 60.0f);
+    diving.SetAngles(Camera::polarMax, 0.0f);
+    diving.Steer(0.0f, 0.0f);
+    AccelerateTo(diving, 80.0f);
+    diving.Update();
+    EXPECT_LT(diving.GetStep().GetZ(), -79.0f);
+    EXPECT_EQ(diving.GetEyeZ(), 35.0f);
+    EXPECT_NEAR(diving.GetDirection().GetZ(), -1000.0f * std::cos(Camera::polarMin), 0.01f);
+
     // x is held by the width, y by the depth.
     Bird corner;
     FlyLevel(corner, 1000.0f);
