@@ -1,10 +1,209 @@
 #include "menu/Menu.h"
 
-void Menu::SetTitle(const char*) {}
-void Menu::SetMessage(const char*) {}
-void Menu::SetX(int) {}
-void Menu::SetY(int) {}
-void Menu::SetMousePosition(float, float) {}
-void Menu::SetMouseFlags(int, int, int) {}
-void Menu::HandleMouse() {}
-void Menu::Draw() {}
+#include "shell/Settings.h"
+
+#include <GL/freeglut.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr float depthStep = 0.1f; // lifts outlines, items and text above the panel
+constexpr float lineGap = 15.0f;  // between title, message and tooltip line
+constexpr Color outlineColor{0.3f, 0.3f, 0.3f, 1.0f};
+
+// Cursor shapes need a window; without one (headless tests) there is nothing to set.
+void SetCursor(const int id) {
+    if (glutGetWindow() != 0) {
+        glutSetCursor(id);
+    }
+}
+
+} // namespace
+
+Menu::Menu() {
+    background.Set(1.0f, 1.0f, 1.0f, 0.3f);
+    menuCursor = GLUT_CURSOR_FULL_CROSSHAIR;
+}
+
+void Menu::SetTitle(const char* text) {
+    std::snprintf(title, sizeof title, "%s", text != nullptr ? text : "");
+}
+
+void Menu::SetMessage(const char* text) {
+    std::snprintf(message, sizeof message, "%s", text != nullptr ? text : "");
+}
+
+void Menu::SetX(const int newX) {
+    x = static_cast<float>(newX);
+    Layout();
+}
+
+void Menu::SetY(const int newY) {
+    y = static_cast<float>(newY);
+    Layout();
+}
+
+void Menu::SetColor(const float r, const float g, const float b, const float a) {
+    background.Set(r, g, b, a);
+    Layout();
+}
+
+int Menu::NewEntry(const ItemKind kind, int& kindCount) {
+    if (kindCount < maxItems) {
+        ++kindCount;
+    }
+    if (entryCount == maxItems) {
+        return -1;
+    }
+    const int n = entryCount++;
+    entries[n].number = n;
+    entries[n].kind = kind;
+    return n;
+}
+
+Button* Menu::AddButton(const char* label, const Button::Callback callback) {
+    const int n = NewEntry(ItemKind::Button, buttonCount);
+    if (n < 0) {
+        return nullptr;
+    }
+    buttons[n].Setup(label, callback);
+    entries[n].item = &buttons[n];
+    return &buttons[n];
+}
+
+Slider* Menu::AddSlider(const char* name, uint16_t* value) {
+    const int n = NewEntry(ItemKind::Slider, sliderCount);
+    if (n < 0) {
+        return nullptr;
+    }
+    sliders[n].Setup(name, value);
+    entries[n].item = &sliders[n];
+    return &sliders[n];
+}
+
+Slider* Menu::AddSlider(const char* name, int32_t* value) {
+    const int n = NewEntry(ItemKind::Slider, sliderCount);
+    if (n < 0) {
+        return nullptr;
+    }
+    sliders[n].Setup(name, value);
+    entries[n].item = &sliders[n];
+    return &sliders[n];
+}
+
+CheckBox* Menu::AddCheckBox(const char* name, int32_t* value) {
+    const int n = NewEntry(ItemKind::CheckBox, checkBoxCount);
+    if (n < 0) {
+        return nullptr;
+    }
+    checkBoxes[n].Setup(name, value);
+    entries[n].item = &checkBoxes[n];
+    return &checkBoxes[n];
+}
+
+void Menu::Layout() {
+    float h = 0.0f;
+    for (int i = 0; i < entryCount; ++i) {
+        MenuItem* item = entries[i].item;
+        item->SetPosition(x + spacing, y + spacing + h);
+        h += item->GetHeight() + spacing;
+    }
+    height = h + spacing;
+}
+
+MenuItem* Menu::GetItem(const int n) const {
+    if (n < 0 || n >= entryCount) {
+        return nullptr;
+    }
+    return entries[n].item;
+}
+
+MenuItem* Menu::ItemAt(const float px, const float py) const {
+    for (int i = 0; i < entryCount; ++i) {
+        if (entries[i].item->Contains(px, py)) {
+            return entries[i].item;
+        }
+    }
+    return nullptr;
+}
+
+void Menu::SetMousePosition(const float px, const float py) {
+    mouseX = px;
+    mouseY = py;
+}
+
+void Menu::SetMouseFlags(const int button, const int down, const int up) {
+    mouseButton = button;
+    mouseDown = down;
+    mouseUp = up;
+}
+
+void Menu::HandleMouse() {
+    toolTipLine[0] = '\0';
+    for (int i = 0; i < entryCount; ++i) {
+        entries[i].item->SetState(MenuItem::normal);
+    }
+    SetCursor(menuCursor);
+    MenuItem* hit = ItemAt(mouseX, mouseY);
+    if (hit == nullptr) {
+        return;
+    }
+    hit->SetState(MenuItem::highlighted);
+    SetCursor(hit->GetCursor());
+    std::snprintf(toolTipLine, sizeof toolTipLine, "%s", hit->GetToolTip());
+    // Any button counts; the shell sets the up flag once per release.
+    if (mouseUp) {
+        hit->Activate(mouseX, mouseY);
+    }
+}
+
+void Menu::DrawText(const float atX, const float atY, const char* text) {
+    glRasterPos2f(atX, atY);
+    for (const char* c = text; *c != '\0'; ++c) {
+        glutBitmapCharacter(GLUT_BITMAP_8_BY_13, *c);
+    }
+}
+
+void Menu::Draw() {
+    if (!visible) {
+        return;
+    }
+    glDisable(GL_LIGHTING);
+    glPushMatrix();
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(background.r, background.g, background.b, background.a);
+    glBegin(GL_POLYGON);
+    glVertex2f(x, y);
+    glVertex2f(x, y + height);
+    glVertex2f(x + width, y + height);
+    glVertex2f(x + width, y);
+    glEnd();
+    glTranslatef(0.0f, 0.0f, depthStep);
+    glColor4f(outlineColor.r, outlineColor.g, outlineColor.b, outlineColor.a);
+    glBegin(GL_LINE_LOOP);
+    glVertex2f(x, y);
+    glVertex2f(x + width, y);
+    glVertex2f(x + width, y + height);
+    glVertex2f(x, y + height);
+    glEnd();
+    glDisable(GL_BLEND);
+    glPopMatrix();
+
+    glPushMatrix();
+    glTranslatef(0.0f, 0.0f, depthStep);
+    for (int i = 0; i < entryCount; ++i) {
+        entries[i].item->Draw();
+    }
+    glColor3f(1.0f, 1.0f, 1.0f);
+    const float textX = x + width / 2.0f;
+    const float textY = y + height / 2.0f;
+    DrawText(textX, textY, title);
+    DrawText(textX, textY + lineGap, message);
+    DrawText(textX, textY + 2.0f * lineGap, toolTipLine);
+    glPopMatrix();
+    if (settings.lighting) {
+        glEnable(GL_LIGHTING);
+    }
+}

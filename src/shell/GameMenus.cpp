@@ -1,3 +1,70 @@
 #include "shell/GameMenus.h"
 
-void BuildMenus() {}
+#include "shell/Globals.h"
+#include "shell/Settings.h"
+#include "shell/Shell.h"
+
+#include <GL/freeglut.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr float startX = 5000.0f; // the bird starts over the middle of the city
+constexpr float startY = 5000.0f;
+constexpr float startHeight = 1500.0f;
+constexpr long long slowestGameSpeed = 1; // ticks per second; 0 would stop the clock
+
+} // namespace
+
+void StartAction() {
+    Bird& bird = world.GetBird();
+    bird.SetEye(startX, startY, startHeight);
+    bird.SetCenter(0.0f, 0.0f, 0.0f);
+    bird.Reset();
+    world.SetupLevel(currentLevel);
+    mainMenu.SetTitle(":: Main Menu ::");
+    mainMenu.Hide();
+}
+
+void ResumeAction() { mainMenu.Hide(); }
+
+void ConfigAction() {
+    configMenu.Show();
+    mainMenu.Hide();
+}
+
+void QuitAction() {
+    timeStats.WriteReport();
+    std::exit(EXIT_SUCCESS);
+}
+
+void SaveAction() { SaveConfig(); }
+
+void MainMenuAction() {
+    mainMenu.Show();
+    configMenu.Hide();
+}
+
+void BuildMenus() {
+    mainMenu.SetTitle("MAIN MENU");
+    mainMenu.AddButton("  START  ", StartAction)->SetToolTip("Start the game");
+    mainMenu.AddButton(" RESUME  ", ResumeAction)->SetToolTip("Resume the game");
+    mainMenu.AddButton(" CONFIG  ", ConfigAction)->SetToolTip("Configure The Game");
+    Button* quit = mainMenu.AddButton("  QUIT   ", QuitAction);
+    quit->SetToolTip("Quit the game");
+    quit->SetCursor(GLUT_CURSOR_DESTROY);
+
+    configMenu.SetTitle("Configuration Options");
+    Slider* speed = configMenu.AddSlider("Game Speed", &settings.gameSpeed);
+    speed->SetToolTip("Game speed should be around 50~60");
+    speed->SetMinimum(slowestGameSpeed);
+    configMenu.AddCheckBox("Show trees", &settings.showTrees)->SetToolTip("Select to show trees");
+    CheckBox* textures = configMenu.AddCheckBox("Show Textures", &settings.textureTarget);
+    textures->SetToolTip("Select to use textures");
+    textures->SetOnValue(Settings::textureOn);
+    configMenu.AddCheckBox("Show clouds", &settings.showClouds)
+        ->SetToolTip("Selected to show clouds.");
+    configMenu.AddButton("   Save    ", SaveAction);
+    configMenu.AddButton(" Main Menu ", MainMenuAction);
+}

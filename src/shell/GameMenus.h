@@ -1,5 +1,16 @@
 #pragma once
 
 // The game's two menus: their contents and the actions behind their buttons.
+// The main menu opens and closes play; the configuration menu edits the game
+// speed, trees, textures and clouds and saves them.
+
 // Fills the main menu and the configuration menu; called once at start-up.
 void BuildMenus();
+
+// The button actions, also callable directly.
+void StartAction();
+void ResumeAction();
+void ConfigAction();
+void QuitAction();
+void SaveAction();
+void MainMenuAction();
