@@ -266,15 +266,19 @@ TEST_F(ShellTest, MouseSteersFromTheWindowCentreWhateverTheWindowSize) {
 TEST_F(ShellTest, DrawTextIsWhiteAndStartsANewLineAtEachNewline) {
     world.SetViewSize(static_cast<float>(window[0]), static_cast<float>(window[1]));
     glClearColor(0, 0, 0, 1);
+    glClearDepth(0.0); // as if the scene were right in front of the eye
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glDisable(GL_DEPTH_TEST);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING); // neither lighting nor the colour before may tint it
     glColor3f(1.0f, 0.0f, 0.0f);
     world.Begin2D();
     DrawText(20.0f, -60.0f, "\n\nII");
     world.End2D();
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING)) << "state is restored";
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
     glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
 
     // The third line's baseline is 60 - 26 = 34 pixels above the middle.
     const int middle = window[1] / 2;
