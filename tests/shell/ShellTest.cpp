@@ -1,4 +1,5 @@
 #include "shell/GameClock.h"
+#include "shell/GameMenus.h"
 #include "shell/Globals.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
@@ -261,6 +262,36 @@ TEST_F(ShellTest, MouseSteersFromTheWindowCentreWhateverTheWindowSize) {
     EXPECT_TRUE(std::isfinite(world.mousePosition.GetY()));
     ASSERT_TRUE(RunTick(1));
     EXPECT_TRUE(std::isfinite(world.GetBird().GetCenterX()));
+}
+
+// Presses and releases the left button over the middle of a menu item.
+void ClickOn(const MenuItem& item) {
+    const int x = static_cast<int>(item.GetX() + item.GetWidth() / 2.0f);
+    const int y = static_cast<int>(item.GetY() + item.GetHeight() / 2.0f + shell.windowHeight / 2.0f);
+    OnMouseMotion(x, y);
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_UP, x, y);
+}
+
+TEST_F(ShellTest, TheMainMenuActsOnAClickOneTickLaterTheConfigurationMenuAtOnce) {
+    if (mainMenu.GetItemCount() == 0) {
+        BuildMenus();
+    }
+    OnReshape(800, 800);
+    mainMenu.Show();
+    ASSERT_TRUE(RunTick(1));
+    ClickOn(*mainMenu.GetItem(1)); // " RESUME  "
+    ASSERT_TRUE(RunTick(100));
+    EXPECT_TRUE(mainMenu.IsVisible()) << "it handled the flags of the tick before";
+    ASSERT_TRUE(RunTick(200));
+    EXPECT_FALSE(mainMenu.IsVisible());
+
+    configMenu.Show();
+    ASSERT_TRUE(RunTick(300));
+    ClickOn(*configMenu.GetItem(5)); // " Main Menu "
+    ASSERT_TRUE(RunTick(400));
+    EXPECT_FALSE(configMenu.IsVisible());
+    EXPECT_TRUE(mainMenu.IsVisible());
 }
 
 TEST_F(ShellTest, DrawTextIsWhiteAndStartsANewLineAtEachNewline) {
