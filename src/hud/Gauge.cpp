@@ -30,9 +30,15 @@ void CopyText(char* field, const char* text) {
 
 } // namespace
 
-void Gauge::SetLabel(const char* text) { CopyText(label, text); }
-void Gauge::SetAlarmText(const char* text) { CopyText(alarmText, text); }
-void Gauge::SetUnitText(const char* text) { CopyText(unitText, text); }
+void Gauge::SetLabel(const char* text) {
+    CopyText(label, text);
+}
+void Gauge::SetAlarmText(const char* text) {
+    CopyText(alarmText, text);
+}
+void Gauge::SetUnitText(const char* text) {
+    CopyText(unitText, text);
+}
 
 int Gauge::SliceCount() const {
     if (value < minimum || !(maximum > 0.0f)) {
@@ -58,11 +64,10 @@ void Gauge::FormatValueText(char* buffer, const int size) const {
     }
     // A text too long for the buffer is cut; a failed format leaves it empty.
     const int written =
-        maximum == 0.0f
-            ? std::snprintf(buffer, static_cast<size_t>(size), "%.0f %s",
-                            static_cast<double>(value), unitText)
-            : std::snprintf(buffer, static_cast<size_t>(size), "%.0f / %.0f",
-                            static_cast<double>(value), static_cast<double>(maximum));
+        maximum == 0.0f ? std::snprintf(buffer, static_cast<size_t>(size), "%.0f %s",
+                                        static_cast<double>(value), unitText)
+                        : std::snprintf(buffer, static_cast<size_t>(size), "%.0f / %.0f",
+                                        static_cast<double>(value), static_cast<double>(maximum));
     if (written < 0) {
         buffer[0] = '\0';
     }
@@ -108,13 +113,24 @@ void Gauge::Draw() {
         // are kept with the gauges but not drawn.
         if (blinkCounter % blinkPeriod < blinkShown) {
             switch (kind) {
-            case GaugeKind::Text: DrawTextGauge(); break;
-            case GaugeKind::HorizontalBar: DrawBar(true); break;
-            case GaugeKind::VerticalBar: DrawBar(false); break;
-            case GaugeKind::Cone: DrawCone(); break;
-            case GaugeKind::Flash: DrawFlash(); break;
+            case GaugeKind::Text:
+                DrawTextGauge();
+                break;
+            case GaugeKind::HorizontalBar:
+                DrawBar(true);
+                break;
+            case GaugeKind::VerticalBar:
+                DrawBar(false);
+                break;
+            case GaugeKind::Cone:
+                DrawCone();
+                break;
+            case GaugeKind::Flash:
+                DrawFlash();
+                break;
             case GaugeKind::Unset:
-            case GaugeKind::None: break;
+            case GaugeKind::None:
+                break;
             }
         }
     }

@@ -26,8 +26,8 @@ constexpr float northInset = 2.0f;
 
 } // namespace
 
-void Radar::UpdateRadar(const PedList& pedList, const CarList& carList,
-                        const FriesList& friesList, const Camera& bird) {
+void Radar::UpdateRadar(const PedList& pedList, const CarList& carList, const FriesList& friesList,
+                        const Camera& bird) {
     peds = &pedList;
     cars = &carList;
     fries = &friesList;
@@ -57,8 +57,8 @@ bool Radar::BlipPosition(const Point& position, float& screenX, float& screenY) 
     if (!(mapExtentX > 0.0f && mapExtentY > 0.0f)) {
         return false; // no city yet
     }
-    const float theta = static_cast<float>(
-        90.0 - std::atan2(heading.GetY(), heading.GetX()) * radiansToDegrees);
+    const float theta =
+        static_cast<float>(90.0 - std::atan2(heading.GetY(), heading.GetX()) * radiansToDegrees);
     Matrix toCentre;
     toCentre.SetTranslation(centre.GetX(), centre.GetY(), 0.0f);
     Matrix turn;
@@ -150,8 +150,7 @@ void Radar::DrawRadar() const {
     glVertex2f(x, y);
     glEnd();
     const Point north(centre.GetX(),
-                      centre.GetY() + (zoomFactor + northOffset) * zoomDistance - northInset,
-                      0.0f);
+                      centre.GetY() + (zoomFactor + northOffset) * zoomDistance - northInset, 0.0f);
     DrawBlip(north, 1.0f, 1.0f, 1.0f);
     glColor3f(1.0f, 1.0f, 1.0f);
     glPointSize(1.0f);

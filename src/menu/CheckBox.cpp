@@ -34,6 +34,10 @@ void CheckBox::DrawWithText(const Color& color) {
     DrawLabel(normalText);
 }
 
-void CheckBox::DrawHighlighted() { DrawWithText(highlightedTextColor); }
+void CheckBox::DrawHighlighted() {
+    DrawWithText(highlightedTextColor);
+}
 
-void CheckBox::DrawNormal() { DrawWithText(normalTextColor); }
+void CheckBox::DrawNormal() {
+    DrawWithText(normalTextColor);
+}

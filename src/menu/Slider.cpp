@@ -87,6 +87,10 @@ void Slider::DrawWithText(const Color& color) {
     DrawLabel(normalText);
 }
 
-void Slider::DrawHighlighted() { DrawWithText(highlightedTextColor); }
+void Slider::DrawHighlighted() {
+    DrawWithText(highlightedTextColor);
+}
 
-void Slider::DrawNormal() { DrawWithText(normalTextColor); }
+void Slider::DrawNormal() {
+    DrawWithText(normalTextColor);
+}

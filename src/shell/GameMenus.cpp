@@ -27,7 +27,9 @@ void StartAction() {
     mainMenu.Hide();
 }
 
-void ResumeAction() { mainMenu.Hide(); }
+void ResumeAction() {
+    mainMenu.Hide();
+}
 
 void ConfigAction() {
     configMenu.Show();
@@ -39,7 +41,9 @@ void QuitAction() {
     std::exit(EXIT_SUCCESS);
 }
 
-void SaveAction() { SaveConfig(); }
+void SaveAction() {
+    SaveConfig();
+}
 
 void MainMenuAction() {
     mainMenu.Show();

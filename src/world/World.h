@@ -115,6 +115,8 @@ public:
     const Gauge& GetSpeedGauge() const { return speedGauge; }
     const Gauge& GetScoreGauge() const { return scoreGauge; }
     const Gauge& GetFrameRateGauge() const { return frameRateGauge; }
+    const Gauge& GetTimerLine() const { return timerLine; }
+    const Gauge& GetLevelLine() const { return levelLine; }
     int GetLevel() const { return level; }
     float GetViewWidth() const { return viewWidth; }
     float GetViewHeight() const { return viewHeight; }

@@ -8,8 +8,10 @@
 #include "shell/Settings.h"
 #include "shell/Shell.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -31,7 +33,9 @@ constexpr int lineSize = 100;
 constexpr uint64_t millisecondsPerSecond = 1000;
 
 // A percentage of a window dimension, cut to whole pixels.
-int At(const float size, const float percent) { return static_cast<int>(size * percent / 100.0f); }
+int At(const float size, const float percent) {
+    return static_cast<int>(size * percent / 100.0f);
+}
 
 } // namespace
 
@@ -128,15 +132,20 @@ void World::UpdateHUD() {
     steeringCone.SetPointB(w / 2.0f, 0.0f);
 
     char line[lineSize];
-    mission.GetTimeText(line, lineSize);
-    timerLine.SetLabel(line);
-    timerLine.SetX(At(w, timerX));
-    timerLine.SetY(At(h, topRow));
-
     std::snprintf(line, sizeof line, "Level %d -- Peds: %d Cars: %d Fries: %d", level,
                   mission.GetPedsLeft(), mission.GetCarsLeft(), mission.GetFriesLeft());
     levelLine.SetLabel(line);
     levelLine.SetX(At(w, levelX));
+    // In a narrow window the level line reaches past the timer's place; the
+    // timer then starts two characters after it, so neither covers the other.
+    const int levelEnd =
+        At(w, levelX) +
+        static_cast<int>(Gauge::charWidth * static_cast<float>(std::strlen(line) + 2));
+
+    mission.GetTimeText(line, lineSize);
+    timerLine.SetLabel(line);
+    timerLine.SetX(std::max(At(w, timerX), levelEnd));
+    timerLine.SetY(At(h, topRow));
     levelLine.SetY(At(h, topRow));
 
     // Average frames per second since start, over the seconds run. 64-bit so
@@ -145,8 +154,8 @@ void World::UpdateHUD() {
     const uint64_t frames = frameCounter;
     frameRateGauge.SetX(At(w, frameRateX));
     frameRateGauge.SetY(At(h, topRow));
-    frameRateGauge.SetValue(
-        now > 0 ? static_cast<float>(frames * millisecondsPerSecond / now) : 0.0f);
+    frameRateGauge.SetValue(now > 0 ? static_cast<float>(frames * millisecondsPerSecond / now)
+                                    : 0.0f);
     frameRateGauge.SetMaximum(static_cast<float>(now / millisecondsPerSecond));
 
     scoreGauge.SetX(static_cast<int>(w / 2.0f));

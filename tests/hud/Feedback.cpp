@@ -46,12 +46,21 @@ std::vector<FeedbackPrimitive> Feedback::End() {
         case GL_POINT_TOKEN:
         case GL_BITMAP_TOKEN:
         case GL_DRAW_PIXEL_TOKEN:
-        case GL_COPY_PIXEL_TOKEN: vertices = 1; break;
+        case GL_COPY_PIXEL_TOKEN:
+            vertices = 1;
+            break;
         case GL_LINE_TOKEN:
-        case GL_LINE_RESET_TOKEN: vertices = 2; break;
-        case GL_POLYGON_TOKEN: vertices = static_cast<int>(buffer[i++]); break;
-        case GL_PASS_THROUGH_TOKEN: ++i; break;
-        default: return primitives; // unknown token: stop rather than misread
+        case GL_LINE_RESET_TOKEN:
+            vertices = 2;
+            break;
+        case GL_POLYGON_TOKEN:
+            vertices = static_cast<int>(buffer[i++]);
+            break;
+        case GL_PASS_THROUGH_TOKEN:
+            ++i;
+            break;
+        default:
+            return primitives; // unknown token: stop rather than misread
         }
         for (int k = 0; k < vertices; ++k) {
             p.vertices.push_back(readVertex(i));

@@ -28,7 +28,9 @@ struct FeedbackPrimitive {
 void SetOverlay(int width, int height);
 
 // The overlay y of a window y for a window of that height.
-inline float OverlayY(const float windowY, const float height) { return height / 2.0f - windowY; }
+inline float OverlayY(const float windowY, const float height) {
+    return height / 2.0f - windowY;
+}
 
 class Feedback {
 public:

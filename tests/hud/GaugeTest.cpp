@@ -1,5 +1,5 @@
-#include "hud/Feedback.h"
 #include "hud/Gauge.h"
+#include "hud/Feedback.h"
 #include "support/GlContext.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
+#include "hud/Radar.h"
 #include "actors/Car.h"
 #include "actors/Fries.h"
 #include "actors/Ped.h"
 #include "bird/Camera.h"
 #include "hud/Feedback.h"
-#include "hud/Radar.h"
 #include "support/GlContext.h"
 
 #include <gtest/gtest.h>
@@ -50,13 +50,13 @@ TEST(RadarTest, BlipsAheadShowAboveTheCentreWithinTheDisc) {
         radar.UpdateRadar(peds, cars, fries, BirdHeading(hx * 100.0f, hy * 100.0f));
         float sx = 0.0f;
         float sy = 0.0f;
-        EXPECT_TRUE(radar.BlipPosition(Point(5000.0f + 500.0f * hx, 5000.0f + 500.0f * hy, 0.0f),
-                                       sx, sy))
+        EXPECT_TRUE(
+            radar.BlipPosition(Point(5000.0f + 500.0f * hx, 5000.0f + 500.0f * hy, 0.0f), sx, sy))
             << degrees;
         EXPECT_NEAR(sx, 711.0f, 0.01f) << degrees;
         EXPECT_NEAR(sy, 180.0f, 0.01f) << degrees;
-        EXPECT_FALSE(radar.BlipPosition(
-            Point(5000.0f + 2000.0f * hx, 5000.0f + 2000.0f * hy, 0.0f), sx, sy))
+        EXPECT_FALSE(
+            radar.BlipPosition(Point(5000.0f + 2000.0f * hx, 5000.0f + 2000.0f * hy, 0.0f), sx, sy))
             << degrees;
         // Flying north, a point to the east shows to the right.
         if (degrees == 90.0f) {

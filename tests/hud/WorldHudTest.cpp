@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace {
 
 // The game's HUD laid out for an 800 x 600 window, after one refresh.
@@ -34,6 +36,26 @@ TEST_F(WorldHudTest, GaugesAndRadarStandWhereTheWindowPutsThem) {
     EXPECT_FLOAT_EQ(radar.GetX(), 711.0f);
     EXPECT_FLOAT_EQ(radar.GetY(), 200.0f);
     EXPECT_FLOAT_EQ(radar.Radius(), 200.0f / 3.0f);
+}
+
+TEST_F(WorldHudTest, TimerLineKeepsClearOfTheLevelLine) {
+    world.UpdateHUD();
+    const Gauge& levelLine = world.GetLevelLine();
+    const Gauge& timerLine = world.GetTimerLine();
+    EXPECT_EQ(std::strncmp(levelLine.GetLabel(), "Level ", 6), 0);
+    EXPECT_FLOAT_EQ(levelLine.GetY(), -288.0f);
+    EXPECT_FLOAT_EQ(timerLine.GetY(), -288.0f);
+    const float levelEnd =
+        levelLine.GetX() + Gauge::charWidth * static_cast<float>(std::strlen(levelLine.GetLabel()));
+    EXPECT_GE(timerLine.GetX(), levelEnd + Gauge::charWidth);
+    EXPECT_LT(timerLine.GetX() +
+                  Gauge::charWidth * static_cast<float>(std::strlen(timerLine.GetLabel())),
+              world.GetFrameRateGauge().GetX());
+
+    // A wide window keeps the timer at 35 percent of the width.
+    world.SetViewSize(1600.0f, 1200.0f);
+    world.UpdateHUD();
+    EXPECT_FLOAT_EQ(timerLine.GetX(), 560.0f);
 }
 
 TEST_F(WorldHudTest, FrameRateIsTheAverageOverTheSecondsRun) {

@@ -1,5 +1,5 @@
-#include "hud/Feedback.h"
 #include "menu/Menu.h"
+#include "hud/Feedback.h"
 #include "support/GlContext.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,9 @@
 namespace {
 
 int clicks = 0;
-void CountClick() { ++clicks; }
+void CountClick() {
+    ++clicks;
+}
 
 // Menus hit-test and set the cursor, which needs the test window.
 class MenuTest : public GlTest {
