@@ -20,9 +20,13 @@ void CountDown(int32_t& count) {
 
 } // namespace
 
-Mission::Mission() { LoadLevels(); }
+Mission::Mission() {
+    LoadLevels();
+}
 
-Mission::Mission(const char* levelFile) { LoadLevels(levelFile); }
+Mission::Mission(const char* levelFile) {
+    LoadLevels(levelFile);
+}
 
 bool Mission::LoadLevels(const char* fileName) {
     std::ifstream in(fileName);
@@ -60,11 +64,17 @@ void Mission::SetupLevel(const int level) {
     deadline = static_cast<float>(GameClock::TickTime()) + row.seconds * millisecondsPerSecond;
 }
 
-void Mission::PedHit() { CountDown(pedsLeft); }
+void Mission::PedHit() {
+    CountDown(pedsLeft);
+}
 
-void Mission::CarHit() { CountDown(carsLeft); }
+void Mission::CarHit() {
+    CountDown(carsLeft);
+}
 
-void Mission::FriesEaten() { CountDown(friesLeft); }
+void Mission::FriesEaten() {
+    CountDown(friesLeft);
+}
 
 bool Mission::IsComplete(const int mask) const {
     if ((mask & maskPeds) != 0 && pedsLeft > 0) {
@@ -82,7 +92,9 @@ float Mission::GetTimeLeft() const {
     return left < 0.0f ? 0.0f : left;
 }
 
-bool Mission::TimeIsUp() const { return GetTimeLeft() <= 0.0f; }
+bool Mission::TimeIsUp() const {
+    return GetTimeLeft() <= 0.0f;
+}
 
 void Mission::GetTimeText(char* buffer, const int size) const {
     if (size <= 0) {

@@ -14,7 +14,16 @@ char introText[introTextSize] = "";
 namespace {
 
 // Settings-file keys, in the order each line is compared with them.
-enum class Key { FastComputer, ShowClouds, WindowMode, ShowTrees, Lighting, Texture, GameSpeed, Shading };
+enum class Key {
+    FastComputer,
+    ShowClouds,
+    WindowMode,
+    ShowTrees,
+    Lighting,
+    Texture,
+    GameSpeed,
+    Shading
+};
 
 struct KeyName {
     Key key;
@@ -22,7 +31,7 @@ struct KeyName {
 };
 
 constexpr KeyName keyNames[] = {
-    {Key::FastComputer, "FAST_COMPUTER"}, {Key::ShowClouds, "POOP_SHOW_CLOUDS"},
+    {Key::FastComputer, "FAST_COMPUTER"},  {Key::ShowClouds, "POOP_SHOW_CLOUDS"},
     {Key::WindowMode, "POOP_WINDOW_MODE"}, {Key::ShowTrees, "POOP_SHOW_TREES"},
     {Key::Lighting, "POOP_LIGHTING"},      {Key::Texture, "POOP_TEXTURE_2D"},
     {Key::GameSpeed, "POOP_GAME_SPEED"},   {Key::Shading, "POOP_SHADING_TYPE"},
@@ -85,7 +94,9 @@ void Apply(const Key key, const int value) {
 
 } // namespace
 
-void LoadConfig() { LoadConfig(settingsFile); }
+void LoadConfig() {
+    LoadConfig(settingsFile);
+}
 
 void LoadConfig(const char* fileName) {
     std::ifstream in(fileName);
@@ -104,7 +115,9 @@ void LoadConfig(const char* fileName) {
     }
 }
 
-void SaveConfig() { SaveConfig(settingsFile); }
+void SaveConfig() {
+    SaveConfig(settingsFile);
+}
 
 void SaveConfig(const char* fileName) {
     std::FILE* out = std::fopen(fileName, "w");
@@ -149,7 +162,9 @@ void ParseCommandLine(const int argc, char** argv) {
     }
 }
 
-void LoadIntroText() { LoadIntroText(introTextFile); }
+void LoadIntroText() {
+    LoadIntroText(introTextFile);
+}
 
 void LoadIntroText(const char* fileName) {
     introText[0] = '\0';

@@ -35,7 +35,9 @@ constexpr float startY = 5000.0f;
 constexpr float startHeight = 1500.0f;
 constexpr int messageSize = 80;
 
-bool WindowExists() { return shell.mainWindowId > 0; }
+bool WindowExists() {
+    return shell.mainWindowId > 0;
+}
 
 void EnableLighting() {
     if (settings.lighting != 0) {
@@ -75,8 +77,9 @@ void UpdateGame() {
     if (mission.IsComplete(Mission::maskAll)) {
         currentLevel = world.NextLevel();
         char message[messageSize];
-        std::snprintf(message, sizeof(message), "New mission: Hit %d Peds, %d Cars and eat %d fries",
-                      mission.GetPedsLeft(), mission.GetCarsLeft(), mission.GetFriesLeft());
+        std::snprintf(message, sizeof(message),
+                      "New mission: Hit %d Peds, %d Cars and eat %d fries", mission.GetPedsLeft(),
+                      mission.GetCarsLeft(), mission.GetFriesLeft());
         mainMenu.SetTitle("Mission Complete");
         mainMenu.SetMessage(message);
         mainMenu.Show();

@@ -23,9 +23,9 @@ struct ShellState {
     int mouseButton = 0;
     int mouseDown = 0; // set by a press or release, cleared at the end of every tick
     int mouseUp = 0;
-    int menuOpen = 1;               // visible menus, counted at every idle call
-    unsigned int nextTickTime = 0;  // game clock after which the next tick runs
-    unsigned int startTime = 0;     // game clock when the main loop started
+    int menuOpen = 1;              // visible menus, counted at every idle call
+    unsigned int nextTickTime = 0; // game clock after which the next tick runs
+    unsigned int startTime = 0;    // game clock when the main loop started
     int introHidden = 0;
     int freezeToggle = 0;
 };

@@ -117,7 +117,9 @@ void World::DrawSecondView() {
     DrawCars();
 }
 
-void World::SetupCamera() { bird.Apply(); }
+void World::SetupCamera() {
+    bird.Apply();
+}
 
 void World::Begin2D() {
     // A window shrunk to nothing still gets a valid projection.

@@ -1,8 +1,8 @@
+#include "shell/Shell.h"
 #include "shell/GameClock.h"
 #include "shell/GameMenus.h"
 #include "shell/Globals.h"
 #include "shell/Settings.h"
-#include "shell/Shell.h"
 #include "shell/ShellTestSupport.h"
 #include "support/GlContext.h"
 
@@ -267,7 +267,8 @@ TEST_F(ShellTest, MouseSteersFromTheWindowCentreWhateverTheWindowSize) {
 // Presses and releases the left button over the middle of a menu item.
 void ClickOn(const MenuItem& item) {
     const int x = static_cast<int>(item.GetX() + item.GetWidth() / 2.0f);
-    const int y = static_cast<int>(item.GetY() + item.GetHeight() / 2.0f + shell.windowHeight / 2.0f);
+    const int y =
+        static_cast<int>(item.GetY() + item.GetHeight() / 2.0f + shell.windowHeight / 2.0f);
     OnMouseMotion(x, y);
     OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
     OnMouse(GLUT_LEFT_BUTTON, GLUT_UP, x, y);

@@ -13,8 +13,8 @@ namespace {
 
 // One directory per test process, removed when the process ends.
 struct TempDirectory {
-    std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                 ("gullmar-tests-" + std::to_string(getpid()));
+    std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("gullmar-tests-" + std::to_string(getpid()));
     TempDirectory() { std::filesystem::create_directories(path); }
     ~TempDirectory() {
         std::error_code ignored;
@@ -29,7 +29,9 @@ const std::filesystem::path& Directory() {
 
 } // namespace
 
-std::string TempPath(const std::string& name) { return (Directory() / name).string(); }
+std::string TempPath(const std::string& name) {
+    return (Directory() / name).string();
+}
 
 std::string WriteTempFile(const std::string& name, const std::string& contents) {
     const std::string path = TempPath(name);

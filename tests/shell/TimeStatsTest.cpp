@@ -1,5 +1,5 @@
-#include "shell/ShellTestSupport.h"
 #include "shell/TimeStats.h"
+#include "shell/ShellTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -34,22 +34,18 @@ TEST(TimeStatsTest, ReportHasItsFifteenLines) {
     const std::string path = TempPath("gullmar_ts.txt");
     WriteTempFile("gullmar_ts.txt", "an earlier, longer report that must be replaced\n\n\n\n\n");
     stats.WriteReport(path.c_str());
-    const auto total = [&stats](const int slot) { return std::to_string(stats.Total(slot)); };
-    EXPECT_EQ(ReadFile(path), "GullMar TimeStats report:\n"
-                              "\n"
-                              "CLOCKS_PER_SEC defined as: 1000\n"
-                              "\n"
-                              "Global OnDisplay: " + total(0) + "\n"
-                              "Global OnIdle: " + total(1) + "\n"
-                              "World Draw Atmosphere: " + total(2) + "\n"
-                              "World SetupCamera: " + total(3) + "\n"
-                              "World Draw MapObjs: " + total(4) + "\n"
-                              "World Draw Peds: " + total(5) + "\n"
-                              "World Draw Cars: " + total(6) + "\n"
-                              "World Draw Fries: " + total(7) + "\n"
-                              "World Draw Clouds: " + total(8) + "\n"
-                              "World Draw bird geometry: " + total(9) + "\n"
-                              "World Draw OSD: " + total(10) + "\n");
+    const auto line = [&stats](const char* label, const int slot) {
+        return label + std::to_string(stats.Total(slot)) + "\n";
+    };
+    const std::string expected =
+        "GullMar TimeStats report:\n\nCLOCKS_PER_SEC defined as: 1000\n\n" +
+        line("Global OnDisplay: ", 0) + line("Global OnIdle: ", 1) +
+        line("World Draw Atmosphere: ", 2) + line("World SetupCamera: ", 3) +
+        line("World Draw MapObjs: ", 4) + line("World Draw Peds: ", 5) +
+        line("World Draw Cars: ", 6) + line("World Draw Fries: ", 7) +
+        line("World Draw Clouds: ", 8) + line("World Draw bird geometry: ", 9) +
+        line("World Draw OSD: ", 10);
+    EXPECT_EQ(ReadFile(path), expected);
 
     TimeStats fresh;
     fresh.WriteReport(path.c_str());
