@@ -279,34 +279,3 @@ TEST_F(CityObjectsTest, LoneRoadCellGetsItsOwnTileAndEmptyCellsSayMoo) {
     }
     EXPECT_EQ(map.CellAt(1, 1)->object->GetKind(), MapObject::KindBuilding);
 }
-
-TEST_F(CityObjectsTest, LikeCellsMergeIntoBoundedRectangles) {
-    // A 10 x 10 block of lots beside a road along y at x = 10.
-    CityMap map;
-    map.Init(11, 10, cellSize);
-    for (int x = 0; x < 10; ++x) {
-        for (int y = 0; y < 10; ++y) {
-            SetFlags(map, x, y, CityMap::Lot);
-        }
-    }
-    for (int y = 0; y < 10; ++y) {
-        SetFlags(map, 10, y, CityMap::Road);
-    }
-    map.MarkRoadDirections();
-    map.CreateObjects(objects, textures);
-
-    const MapObject* first = map.CellAt(0, 0)->object;
-    EXPECT_NEAR(first->GetMaxX(), 600.001f, 1e-3f);
-    EXPECT_NEAR(first->GetMaxY(), 600.001f, 1e-3f);
-    EXPECT_EQ(map.CellAt(5, 5)->object, first);
-    EXPECT_NE(map.CellAt(6, 0)->object, first);
-    EXPECT_NE(map.CellAt(0, 6)->object, first);
-
-    // The road becomes tiles of at most three cells: 0-2, 3-5, 6-8, 9.
-    const MapObject* road = map.CellAt(10, 0)->object;
-    EXPECT_EQ(road->GetKind(), MapObject::KindTile);
-    EXPECT_EQ(map.CellAt(10, 2)->object, road);
-    EXPECT_NE(map.CellAt(10, 3)->object, road);
-    EXPECT_NEAR(road->GetMaxY(), 300.001f, 1e-3f);
-    EXPECT_EQ(objects.size(), 4u + 4u); // lots: 6x6, 4x6, 6x4, 4x4
-}
