@@ -9,7 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <memory>
 #include <vector>
+
+// Last: X11 defines macros such as None and Bool.
+#include <GL/glx.h>
 
 namespace {
 
@@ -146,6 +150,23 @@ TEST_F(WorldFrameTest, FrozenActorsStayPutWhileTheBirdFlies) {
     }
     EXPECT_GT(moved, 0);
     world.GetBird().Reset();
+}
+
+TEST_F(WorldFrameTest, GlobalsBuiltBeforeAnyContextExistsAreHarmless) {
+    // The process-wide objects are constructed before main, with no window.
+    Display* display = glXGetCurrentDisplay();
+    const GLXDrawable drawable = glXGetCurrentDrawable();
+    const GLXContext context = glXGetCurrentContext();
+    ASSERT_TRUE(glXMakeCurrent(display, None, nullptr));
+    {
+        const auto fresh = std::make_unique<World>();
+        DisplayListTable table;
+        table.GenerateLists();
+        EXPECT_EQ(table.NextListIndex(), 1u);
+        EXPECT_EQ(table.ListFor(1), 0u) << "no names without a context";
+    }
+    ASSERT_TRUE(glXMakeCurrent(display, drawable, context));
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 } // namespace
