@@ -34,6 +34,11 @@ constexpr float startX = 5000.0f;
 constexpr float startY = 5000.0f;
 constexpr float startHeight = 1500.0f;
 constexpr int messageSize = 80;
+// The projection a reshape sets until the bird's camera sets its own.
+constexpr double fieldOfView = 70.0;
+constexpr double aspectRatio = 1.0;
+constexpr double nearPlane = 0.1;
+constexpr double farPlane = 10000.0;
 
 bool WindowExists() {
     return shell.mainWindowId > 0;
@@ -253,7 +258,7 @@ void OnReshape(const int width, const int height) {
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(70.0, 1.0, 0.1, 10000.0);
+    gluPerspective(fieldOfView, aspectRatio, nearPlane, farPlane);
     glMatrixMode(GL_MODELVIEW);
     world.SetViewSize(shell.windowWidth, shell.windowHeight);
     for (Menu* menu : {&mainMenu, &configMenu}) {
