@@ -170,6 +170,9 @@ void Menu::Draw() {
         return;
     }
     glDisable(GL_LIGHTING);
+    // Menus lie over the scene, however near its walls are.
+    const GLboolean depthTest = glIsEnabled(GL_DEPTH_TEST);
+    glDisable(GL_DEPTH_TEST);
     glPushMatrix();
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -203,6 +206,9 @@ void Menu::Draw() {
     DrawText(textX, textY + lineGap, message);
     DrawText(textX, textY + 2.0f * lineGap, toolTipLine);
     glPopMatrix();
+    if (depthTest) {
+        glEnable(GL_DEPTH_TEST);
+    }
     if (settings.lighting) {
         glEnable(GL_LIGHTING);
     }

@@ -8,6 +8,8 @@
 #include "shell/Settings.h"
 #include "shell/Shell.h"
 
+#include <GL/gl.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -167,6 +169,10 @@ void World::UpdateHUD() {
 
 void World::DrawOSD() {
     Begin2D();
+    // The HUD lies over everything: a wall right in front of the bird must
+    // not hide it.
+    const GLboolean depthTest = glIsEnabled(GL_DEPTH_TEST);
+    glDisable(GL_DEPTH_TEST);
     heightGauge.Draw();
     poopGauge.Draw();
     if (settings.fastComputer) {
@@ -180,5 +186,8 @@ void World::DrawOSD() {
     timerLine.Draw();
     levelLine.Draw();
     hitFlash.Draw();
+    if (depthTest) {
+        glEnable(GL_DEPTH_TEST);
+    }
     End2D();
 }

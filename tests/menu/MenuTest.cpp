@@ -223,4 +223,25 @@ TEST_F(MenuTest, DrawsPanelButtonsAndTextsWhereTheLayoutPutsThem) {
     EXPECT_NEAR(OverlayY(characters[27].vertices[0].y, 600), 216.0f, 0.01f);
 }
 
+TEST_F(MenuTest, DrawsOverSceneDepthHoweverNear) {
+    SetOverlay(256, 256);
+    glEnable(GL_DEPTH_TEST);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClearDepth(0.0); // as if a wall stood right before the eye everywhere
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClearDepth(1.0);
+    Menu menu;
+    menu.AddButton("  START  ", nullptr);
+    menu.SetX(0);
+    menu.SetY(-100);
+    menu.Show();
+    menu.Draw();
+    GLubyte pixel[3] = {};
+    glReadBuffer(GL_BACK);
+    glReadPixels(100, 200, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, pixel); // inside the panel
+    EXPECT_GT(pixel[0], 50);
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST)); // left as it was
+    glDisable(GL_DEPTH_TEST);
+}
+
 } // namespace
