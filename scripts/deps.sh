@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(g++ cmake make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri)
 if [ "${1:-play}" = "test" ]; then
-  packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick)
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick python3)
 else
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
 fi
