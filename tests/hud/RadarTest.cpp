@@ -31,13 +31,6 @@ Camera BirdHeading(const float hx, const float hy) {
     return bird;
 }
 
-TEST(RadarTest, CentreAndRadiusFollowTheWindow) {
-    const Radar radar = CityRadar();
-    EXPECT_FLOAT_EQ(radar.GetX(), 711.0f);
-    EXPECT_FLOAT_EQ(radar.GetY(), 200.0f);
-    EXPECT_FLOAT_EQ(radar.Radius(), 200.0f / 3.0f);
-}
-
 TEST(RadarTest, BlipsAheadShowAboveTheCentreWithinTheDisc) {
     const Radar::PedList peds;
     const Radar::CarList cars;

@@ -67,18 +67,6 @@ TEST_F(GameMenusTest, MenusHoldTheGamesItemsInOrder) {
     EXPECT_STREQ(configMenu.GetItem(5)->GetLabel(), " Main Menu ");
 }
 
-TEST_F(GameMenusTest, ConfigAndMainMenuButtonsSwapTheMenus) {
-    mainMenu.Show();
-    ConfigAction();
-    EXPECT_FALSE(mainMenu.IsVisible());
-    EXPECT_TRUE(configMenu.IsVisible());
-    MainMenuAction();
-    EXPECT_TRUE(mainMenu.IsVisible());
-    EXPECT_FALSE(configMenu.IsVisible());
-    ResumeAction();
-    EXPECT_FALSE(mainMenu.IsVisible());
-}
-
 TEST_F(GameMenusTest, OneReleaseGivesOneActivation) {
     configMenu.Show();
     settings.showTrees = 1;
