@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr int textureSize = 256;
-constexpr size_t textureBytes = textureSize * textureSize * 3;
-
 // One file of a texture group and the slot it fills.
 struct TextureFile {
     const char* fileName;
@@ -66,17 +63,25 @@ void LoadGroup(TextureSet& set, const TextureFile (&files)[count]) {
 
 } // namespace
 
+bool TextureSet::ReadPixels(const char* fileName, std::vector<unsigned char>& pixels) {
+    std::ifstream file(fileName, std::ios::binary);
+    if (!file) {
+        return false;
+    }
+    // A short file leaves the rest of the picture black; a long one is cut.
+    pixels.assign(textureBytes, 0);
+    file.read(reinterpret_cast<char*>(pixels.data()), textureBytes);
+    return true;
+}
+
 uint32_t TextureSet::LoadTexture(const char* fileName, const int slot) {
     if (slot < 0 || slot >= slotCount) {
         return 0;
     }
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file) {
+    std::vector<unsigned char> pixels;
+    if (!ReadPixels(fileName, pixels)) {
         return 0;
     }
-    // A short file leaves the rest of the picture black; a long one is cut.
-    std::vector<char> pixels(textureBytes, 0);
-    file.read(pixels.data(), textureBytes);
 
     GLuint name = 0;
     glGenTextures(1, &name);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 // TextureSet: the GL texture names of the game's 28 texture slots, filled by
 // group loaders from the raw 256 x 256 RGB files under textures/. A slot holds
@@ -9,6 +11,8 @@
 class TextureSet {
 public:
     static constexpr int slotCount = 28;
+    static constexpr int textureSize = 256;
+    static constexpr size_t textureBytes = textureSize * textureSize * 3; // RGB
     enum Slot {
         BuildingSouth = 0, // face towards -y
         BuildingSpare = 1,
@@ -40,6 +44,10 @@ public:
         PedBack = 27,
     };
 
+    // Reads a raw texture file into pixels: exactly textureBytes bytes, a
+    // short file padded with zeros, a long one cut. False (pixels untouched)
+    // when the file cannot be opened. Needs no GL context.
+    static bool ReadPixels(const char* fileName, std::vector<unsigned char>& pixels);
     // Loads one file into a slot and returns the GL name, or 0 (slot left as
     // it was) when the file cannot be opened.
     uint32_t LoadTexture(const char* fileName, int slot);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <limits>
 
 namespace {
 
@@ -12,8 +13,10 @@ constexpr float millisecondsPerSecond = 1000.0f;
 constexpr float secondsPerMinute = 60.0f;
 constexpr float hundredthsPerSecond = 100.0f;
 
+// A count at 0 stays there; so does one at the lowest value a file can give,
+// where one more step down would wrap round to a huge count still to go.
 void CountDown(int32_t& count) {
-    if (count != 0) {
+    if (count != 0 && count != std::numeric_limits<int32_t>::min()) {
         --count;
     }
 }

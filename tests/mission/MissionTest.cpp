@@ -104,6 +104,16 @@ TEST_F(MissionTest, CountsGoDownToZeroOrPastANegativeTarget) {
     mission.CarHit();
     EXPECT_EQ(mission.GetCarsLeft(), 0);
     EXPECT_TRUE(mission.IsComplete(Mission::maskAll));
+
+    // The lowest target a file can give must not wrap round to a huge count
+    // still to go, which would hold the level up for ever.
+    Mission lowest = FromFile("1 -2147483648 -2147483648 -2147483648 60");
+    lowest.SetupLevel(1);
+    lowest.PedHit();
+    lowest.CarHit();
+    lowest.FriesEaten();
+    EXPECT_EQ(lowest.GetPedsLeft(), -2147483647 - 1);
+    EXPECT_TRUE(lowest.IsComplete(Mission::maskAll));
 }
 
 TEST_F(MissionTest, LevelsOutsideOneToThirtyNineChangeNothing) {
