@@ -1,12 +1,14 @@
 #include "shell/Settings.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 
 Settings settings;
 char introText[introTextSize] = "";
@@ -39,6 +41,10 @@ constexpr KeyName keyNames[] = {
 
 constexpr const char fastComputerOption[] = "--fast-computer";
 constexpr size_t fastComputerLength = sizeof(fastComputerOption) - 1;
+constexpr const char seedOption[] = "--seed=";
+constexpr size_t seedLength = sizeof(seedOption) - 1;
+constexpr const char timedemoOption[] = "--timedemo";
+constexpr size_t timedemoLength = sizeof(timedemoOption) - 1;
 // The intro file is read in pieces of this many characters; a longer line
 // continues on the next line of the text.
 constexpr size_t introLineLength = 158;
@@ -92,6 +98,37 @@ void Apply(const Key key, const int value) {
     }
 }
 
+// A whole argument of decimal digits that fits an int, or -1.
+int ParseCount(const char* text) {
+    if (*text == '\0') {
+        return -1;
+    }
+    long value = 0;
+    for (const char* c = text; *c != '\0'; ++c) {
+        if (*c < '0' || *c > '9') {
+            return -1;
+        }
+        value = value * 10 + (*c - '0');
+        if (value > INT_MAX) {
+            return -1;
+        }
+    }
+    return static_cast<int>(value);
+}
+
+// "--timedemo" alone runs the default number of frames; "--timedemo=N" runs
+// N (at least one). Anything else is not the option.
+void ApplyTimedemo(const char* arg) {
+    if (arg[timedemoLength] == '\0') {
+        settings.timedemoFrames = Settings::defaultTimedemoFrames;
+    } else if (arg[timedemoLength] == '=') {
+        const int frames = ParseCount(arg + timedemoLength + 1);
+        if (frames > 0) {
+            settings.timedemoFrames = frames;
+        }
+    }
+}
+
 } // namespace
 
 void LoadConfig() {
@@ -120,19 +157,32 @@ void SaveConfig() {
 }
 
 void SaveConfig(const char* fileName) {
-    std::FILE* out = std::fopen(fileName, "w");
+    // The new file is written beside the old one and renamed over it only
+    // once it is complete on disk, so a failed write (full disk, unwritable
+    // folder) leaves the old settings whole instead of an empty file.
+    const std::string temporary = std::string(fileName) + ".tmp";
+    std::FILE* out = std::fopen(temporary.c_str(), "w");
     if (out == nullptr) {
+        std::fprintf(stderr, "Gullmar: cannot save the settings to %s: %s\n", temporary.c_str(),
+                     std::strerror(errno));
         return;
     }
-    std::fprintf(out, "FAST_COMPUTER\n%d\n\n", settings.fastComputer);
-    std::fprintf(out, "POOP_SHOW_CLOUDS\n%d\n\n", settings.showClouds);
-    std::fprintf(out, "POOP_SHOW_TREES\n%d\n\n", settings.showTrees);
-    std::fprintf(out, "POOP_WINDOW_MODE\n%d\n\n", settings.windowMode);
-    std::fprintf(out, "POOP_LIGHTING\n%d\n\n", settings.lighting);
-    std::fprintf(out, "POOP_TEXTURE_2D\n%d\n\n", settings.textureTarget);
-    std::fprintf(out, "POOP_SHADING_TYPE\n%d\n\n", settings.shadingModel);
-    std::fprintf(out, "POOP_GAME_SPEED\n%d\n\n", settings.gameSpeed);
-    std::fclose(out);
+    bool written = std::fprintf(out,
+                                "FAST_COMPUTER\n%d\n\nPOOP_SHOW_CLOUDS\n%d\n\n"
+                                "POOP_SHOW_TREES\n%d\n\nPOOP_WINDOW_MODE\n%d\n\n"
+                                "POOP_LIGHTING\n%d\n\nPOOP_TEXTURE_2D\n%d\n\n"
+                                "POOP_SHADING_TYPE\n%d\n\nPOOP_GAME_SPEED\n%d\n\n",
+                                settings.fastComputer, settings.showClouds, settings.showTrees,
+                                settings.windowMode, settings.lighting, settings.textureTarget,
+                                settings.shadingModel, settings.gameSpeed) > 0;
+    written = std::fflush(out) == 0 && written;
+    written = fsync(fileno(out)) == 0 && written;
+    written = std::fclose(out) == 0 && written;
+    if (!written || std::rename(temporary.c_str(), fileName) != 0) {
+        std::fprintf(stderr, "Gullmar: cannot save the settings to %s: %s; the old file is kept.\n",
+                     fileName, std::strerror(errno));
+        std::remove(temporary.c_str());
+    }
 }
 
 void ParseCommandLine(const int argc, char** argv) {
@@ -158,6 +208,16 @@ void ParseCommandLine(const int argc, char** argv) {
             settings.windowMode = 1;
         } else if (std::strcmp(arg, "--no-lighting") == 0) {
             settings.lighting = 0;
+        } else if (std::strncmp(arg, seedOption, seedLength) == 0) {
+            // A seed that is not a whole number in 0..INT_MAX is ignored.
+            const int seed = ParseCount(arg + seedLength);
+            if (seed >= 0) {
+                settings.seed = seed;
+            }
+        } else if (std::strncmp(arg, timedemoOption, timedemoLength) == 0) {
+            ApplyTimedemo(arg);
+        } else if (std::strcmp(arg, "--classic-renderer") == 0) {
+            settings.classicRenderer = 1;
         }
     }
 }

@@ -20,6 +20,14 @@ struct Settings {
     int32_t textureTarget = textureOn; // passed to glEnable; 0 means no textures
     int32_t shadingModel = smoothShading;
     uint16_t gameSpeed = defaultGameSpeed; // ticks per second, never 0
+
+    // Options of the command line only; the settings file neither holds nor
+    // saves them.
+    static constexpr int32_t noSeed = -1;
+    static constexpr int32_t defaultTimedemoFrames = 1000;
+    int32_t seed = noSeed;       // --seed=N: seeds the random generator; noSeed uses the time
+    int32_t timedemoFrames = 0;  // --timedemo[=FRAMES]: run the frame benchmark; 0 plays
+    int32_t classicRenderer = 0; // --classic-renderer: one display list per map object
 };
 
 extern Settings settings;
@@ -36,7 +44,9 @@ constexpr const char* introTextFile = "config/introText.txt";
 // nothing.
 void LoadConfig();
 void LoadConfig(const char* fileName);
-// Writes all eight settings in the format LoadConfig reads; failures are silent.
+// Writes all eight settings in the format LoadConfig reads, through a
+// temporary file beside the old one that is renamed over it when complete;
+// a failed save leaves the old file as it was and says so on stderr.
 void SaveConfig();
 void SaveConfig(const char* fileName);
 // Applies the command-line options; unknown arguments are ignored.

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -146,6 +149,37 @@ TEST_F(SettingsTest, SavedFileReadsBackToTheSameSettingsExceptFlatShading) {
     EXPECT_EQ(settings.shadingModel, Settings::smoothShading) << "7424 is not read back";
 
     SaveConfig(TempPath("no-such-directory/saved.config").c_str()); // silently nothing
+}
+
+TEST_F(SettingsTest, AFailedSaveLeavesTheOldFileWhole) {
+    const std::string old = "POOP_GAME_SPEED\n42\n\n";
+    const std::string path = WriteTempFile("kept.config", old);
+    const std::string temporary = path + ".tmp";
+    settings.gameSpeed = 17;
+
+    // The temporary file cannot be made: here a folder is in its way.
+    std::filesystem::create_directory(temporary);
+    SaveConfig(path.c_str());
+    EXPECT_EQ(ReadFile(path), old);
+    EXPECT_TRUE(std::filesystem::is_directory(temporary)) << "only our own file is removed";
+    std::filesystem::remove(temporary);
+
+    // The write itself fails, as on a full disk: files may not grow past a few
+    // bytes (the signal that would end the process is ignored meanwhile).
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit small{16, limit.rlim_max};
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    SaveConfig(path.c_str());
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(ReadFile(path), old);
+    EXPECT_FALSE(std::filesystem::exists(temporary)) << "a half-written file is not left behind";
+
+    SaveConfig(path.c_str());
+    EXPECT_NE(ReadFile(path).find("POOP_GAME_SPEED\n17\n"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(temporary));
 }
 
 TEST(IntroTextTest, LinesEndWithNewlinesAndTheTextNeverOutgrowsItsBuffer) {
