@@ -9,4 +9,5 @@ class Building : public MapObject {
 public:
     Building() { kind = KindBuilding; }
     void SetupDisplaylist() override;
+    void AddToBatch(CityBatch& batch) const override;
 };

@@ -31,6 +31,8 @@ void MapObject::DrawGeometry() {
 
 void MapObject::SetupDisplaylist() { std::printf("MapObject::SetupDisplaylist got called!\n"); }
 
+void MapObject::AddToBatch(CityBatch&) const {}
+
 void MapObject::SetExtent(const float minimumX, const float minimumY, const float maximumX,
                           const float maximumY) {
     minX = minimumX;
@@ -90,4 +92,17 @@ void MapObject::DrawGroundQuad() const {
     glVertex3f(1.0f, 0.0f, 0.0f);
     glEnd();
     glDisable(GL_TEXTURE_2D);
+}
+
+CityBatch::Corner MapObject::WorldCorner(const float x, const float y, const float z, const float s,
+                                         const float t) const {
+    return {minX + (maxX - minX) * x, minY + (maxY - minY) * y, base + (height - base) * z, s, t};
+}
+
+void MapObject::AddGroundQuad(CityBatch& batch) const {
+    // The list's long normal comes out of GL_NORMALIZE as this one.
+    constexpr float up[3] = {0.0f, 0.0f, 1.0f};
+    batch.AddQuad(textureTop, BatchColour(), up,
+                  {WorldCorner(1, 1, 0, 1, 1), WorldCorner(0, 1, 0, 1, 0),
+                   WorldCorner(0, 0, 0, 0, 0), WorldCorner(1, 0, 0, 0, 1)});
 }

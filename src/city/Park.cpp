@@ -1,24 +1,106 @@
 #include "city/Park.h"
 
+#include "shell/Globals.h"
 #include "shell/Settings.h"
 
 #include <GL/freeglut.h>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {
 
 constexpr int minTrees = 3;
-constexpr int treeCountRange = 15;     // 3 to 17 trees
-constexpr int minTreeSize = 20;        // world units
-constexpr int treeSizeRange = 80;      // 20 to 99
-constexpr float trunkWidth = 3.0f;     // world units
-constexpr int minCrownWidth = 15;      // world units
-constexpr int crownWidthRange = 20;    // 15 to 34
+constexpr int treeCountRange = 15;  // 3 to 17 trees
+constexpr int minTreeSize = 20;     // world units
+constexpr int treeSizeRange = 80;   // 20 to 99
+constexpr float trunkWidth = 3.0f;  // world units
+constexpr int minCrownWidth = 15;   // world units
+constexpr int crownWidthRange = 20; // 15 to 34
 constexpr float crownGreen = 0.75f;
-constexpr int crownShadeRange = 50;    // up to 0.49 darker
+constexpr int crownShadeRange = 50; // up to 0.49 darker
 constexpr float crownAlpha = 0.6f;
-constexpr int crownFacets = 3;         // slices and stacks of the crown
+constexpr int crownFacets = 3; // slices and stacks of the crown
+constexpr float trunkColour[4] = {0.4f, 0.1f, 0.1f, 1.0f};
+
+// The unit cube of glutSolidCube(1.0): corners, and the faces as corner
+// indices counter-clockwise from outside with their normals.
+constexpr float cubeCorners[8][3] = {{.5f, .5f, .5f},   {-.5f, .5f, .5f},  {-.5f, -.5f, .5f},
+                                     {.5f, -.5f, .5f},  {.5f, -.5f, -.5f}, {.5f, .5f, -.5f},
+                                     {-.5f, .5f, -.5f}, {-.5f, -.5f, -.5f}};
+constexpr int cubeFaces[6][4] = {{0, 1, 2, 3}, {0, 3, 4, 5}, {0, 5, 6, 1},
+                                 {1, 6, 7, 2}, {7, 4, 3, 2}, {4, 7, 6, 5}};
+constexpr float cubeNormals[6][3] = {{0, 0, 1},  {1, 0, 0},  {0, 1, 0},
+                                     {-1, 0, 0}, {0, -1, 0}, {0, 0, -1}};
+
+// The crown: the unit sphere of glutSolidSphere(1.0, 3, 3) as triangles,
+// made the way GLUT makes it: a top point, rings of slices points going
+// round clockwise seen from above, a bottom point, one triangle strip per
+// stack. Each corner is its own normal.
+struct Sphere {
+    static constexpr int stacks = crownFacets;
+    static constexpr int slices = crownFacets;
+    static constexpr int pointCount = slices * (stacks - 1) + 2;
+    static constexpr int stripLength = (slices + 1) * 2;
+    float points[pointCount][3] = {};
+    std::vector<int> triangles; // corner indices, three per triangle
+
+    Sphere() {
+        constexpr double pi = 3.14159265358979323846;
+        points[0][2] = 1.0f;
+        int index = 1;
+        for (int i = 1; i < stacks; ++i) {
+            const double polar = pi / stacks * i;
+            for (int j = 0; j < slices; ++j, ++index) {
+                const double around = -2.0 * pi / slices * j;
+                points[index][0] = static_cast<float>(std::cos(around) * std::sin(polar));
+                points[index][1] = static_cast<float>(std::sin(around) * std::sin(polar));
+                points[index][2] = static_cast<float>(std::cos(polar));
+            }
+        }
+        points[index][2] = -1.0f;
+        const int bottom = pointCount - 1;
+        std::vector<int> strip;
+        for (int j = 0; j < slices; ++j) {
+            strip.insert(strip.end(), {j + 1, 0});
+        }
+        strip.insert(strip.end(), {1, 0});
+        AddStrip(strip);
+        for (int i = 0; i < stacks - 2; ++i) {
+            const int offset = 1 + i * slices;
+            strip.clear();
+            for (int j = 0; j < slices; ++j) {
+                strip.insert(strip.end(), {offset + j + slices, offset + j});
+            }
+            strip.insert(strip.end(), {offset + slices, offset});
+            AddStrip(strip);
+        }
+        const int offset = 1 + (stacks - 2) * slices;
+        strip.clear();
+        for (int j = 0; j < slices; ++j) {
+            strip.insert(strip.end(), {bottom, offset + j});
+        }
+        strip.insert(strip.end(), {bottom, offset});
+        AddStrip(strip);
+    }
+
+    // The triangles of a strip, every second one turned so all keep the
+    // strip's winding.
+    void AddStrip(const std::vector<int>& strip) {
+        for (size_t k = 0; k + 2 < strip.size(); ++k) {
+            if (k % 2 == 0) {
+                triangles.insert(triangles.end(), {strip[k], strip[k + 1], strip[k + 2]});
+            } else {
+                triangles.insert(triangles.end(), {strip[k + 1], strip[k], strip[k + 2]});
+            }
+        }
+    }
+};
+
+const Sphere& CrownSphere() {
+    static const Sphere sphere;
+    return sphere;
+}
 
 } // namespace
 
@@ -34,28 +116,84 @@ void Park::SetupDisplaylist() {
         glEnable(GL_CULL_FACE);
     }
     DrawGroundQuad();
+    std::vector<Tree>& planted = trees[displayListTable.GetCurrent()];
+    planted.clear();
     if (settings.showTrees != 0) {
-        const int trees = std::rand() % treeCountRange + minTrees;
-        for (int i = 0; i < trees; ++i) {
-            const float size = static_cast<float>(std::rand() % treeSizeRange + minTreeSize);
-            const float yFraction = static_cast<float>(std::rand() % 100 / 100.0);
-            const float xFraction = static_cast<float>(std::rand() % 100 / 100.0);
-            DrawTree(size, xFraction, yFraction);
+        const int count = std::rand() % treeCountRange + minTrees;
+        for (int i = 0; i < count; ++i) {
+            Tree tree{};
+            tree.size = static_cast<float>(std::rand() % treeSizeRange + minTreeSize);
+            tree.yFraction = static_cast<float>(std::rand() % 100 / 100.0);
+            tree.xFraction = static_cast<float>(std::rand() % 100 / 100.0);
+            tree.shade = static_cast<float>(std::rand() % crownShadeRange) / 100.0f;
+            tree.crownWidth = static_cast<float>(minCrownWidth + std::rand() % crownWidthRange);
+            planted.push_back(tree);
+            DrawTree(tree);
         }
     }
     glEndList();
 }
 
-void Park::DrawTree(const float size, const float xFraction, const float yFraction) const {
+void Park::AddToBatch(CityBatch& batch) const {
+    AddGroundQuad(batch);
+    for (const Tree& tree : trees[displayListTable.GetCurrent()]) {
+        AddTree(batch, tree);
+    }
+}
+
+void Park::AddTree(CityBatch& batch, const Tree& tree) const {
+    // As DrawTree places them, worked out in world units.
+    const float x = minX + dx * tree.xFraction;
+    const float y = minY + dy * tree.yFraction;
+    const float trunkMiddle = base + dh * tree.size / 200.0f;
+    const CityBatch::Colour trunk = {trunkColour[0], trunkColour[1], trunkColour[2],
+                                     trunkColour[3]};
+    for (int f = 0; f < 6; ++f) {
+        CityBatch::Corner corners[4];
+        for (int i = 0; i < 4; ++i) {
+            const float* c = cubeCorners[cubeFaces[f][i]];
+            // GLUT's solid shapes carry no texture coordinates: the ground
+            // quad's last ones stay current.
+            corners[i] = {x + trunkWidth * c[0], y + trunkWidth * c[1],
+                          trunkMiddle + tree.size * c[2], 0.0f, 1.0f};
+        }
+        batch.AddQuad(0, trunk, cubeNormals[f], corners);
+    }
+    const float crownMiddle = trunkMiddle + dh * 2.0f * tree.size / 200.0f;
+    const CityBatch::Colour crown = {0.0f, crownGreen - tree.shade, 0.0f, crownAlpha};
+    const Sphere& sphere = CrownSphere();
+    for (size_t k = 0; k < sphere.triangles.size(); k += 3) {
+        CityBatch::Corner corners[3];
+        float normals[3][3];
+        for (int i = 0; i < 3; ++i) {
+            const float* p = sphere.points[sphere.triangles[k + i]];
+            corners[i] = {x + tree.crownWidth * p[0], y + tree.crownWidth * p[1],
+                          crownMiddle + tree.size * p[2], 0.0f, 1.0f};
+            // The scaled sphere's normal: the unit normal through the
+            // inverse of the scale.
+            const float nx = p[0] / tree.crownWidth;
+            const float ny = p[1] / tree.crownWidth;
+            const float nz = p[2] / tree.size;
+            const float length = std::sqrt(nx * nx + ny * ny + nz * nz);
+            normals[i][0] = nx / length;
+            normals[i][1] = ny / length;
+            normals[i][2] = nz / length;
+        }
+        batch.AddTriangle(textureTop, crown, normals, corners);
+    }
+}
+
+void Park::DrawTree(const Tree& tree) const {
+    const float size = tree.size;
     // The park's object space is its unit square times its height, so world
     // sizes are divided by the park's extents. Parks are 100 high, so a z of
     // size / 200 is half a trunk: the trunk stands on the ground and the
     // crown sits above it.
     glPushMatrix();
-    glTranslatef(xFraction, yFraction, size / 200.0f);
+    glTranslatef(tree.xFraction, tree.yFraction, size / 200.0f);
 
     glPushMatrix();
-    glColor4f(0.4f, 0.1f, 0.1f, 1.0f);
+    glColor4fv(trunkColour);
     glScalef(trunkWidth / dx, trunkWidth / dy, size / dh);
     glutSolidCube(1.0);
     glPopMatrix();
@@ -65,10 +203,8 @@ void Park::DrawTree(const float size, const float xFraction, const float yFracti
     glTranslatef(0.0f, 0.0f, 2.0f * size / 200.0f);
 
     glPushMatrix();
-    const float shade = static_cast<float>(std::rand() % crownShadeRange) / 100.0f;
-    glColor4f(0.0f, crownGreen - shade, 0.0f, crownAlpha);
-    const float crownWidth = static_cast<float>(minCrownWidth + std::rand() % crownWidthRange);
-    glScalef(crownWidth / dx, crownWidth / dy, size / dh);
+    glColor4f(0.0f, crownGreen - tree.shade, 0.0f, crownAlpha);
+    glScalef(tree.crownWidth / dx, tree.crownWidth / dy, size / dh);
     glutSolidSphere(1.0, crownFacets, crownFacets);
     glPopMatrix();
 

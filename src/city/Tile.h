@@ -8,4 +8,5 @@ class Tile : public MapObject {
 public:
     Tile() { kind = KindTile; }
     void SetupDisplaylist() override;
+    void AddToBatch(CityBatch& batch) const override { AddGroundQuad(batch); }
 };

@@ -1,6 +1,7 @@
 #include "shell/GameClock.h"
 
 #include <chrono>
+#include <thread>
 
 namespace {
 
@@ -18,3 +19,7 @@ unsigned int GameClock::Now() {
 unsigned int GameClock::TickTime() { return tickTime; }
 
 void GameClock::SetTickTime(const unsigned int milliseconds) { tickTime = milliseconds; }
+
+void GameClock::SleepUntil(const unsigned int milliseconds) {
+    std::this_thread::sleep_until(processStart + std::chrono::milliseconds(milliseconds));
+}

@@ -13,4 +13,7 @@ unsigned int Now();
 unsigned int TickTime();
 void SetTickTime(unsigned int milliseconds);
 
+// Sleeps until Now() reaches the given value; returns at once if it has.
+void SleepUntil(unsigned int milliseconds);
+
 } // namespace GameClock

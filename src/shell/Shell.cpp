@@ -34,6 +34,9 @@ constexpr float startX = 5000.0f;
 constexpr float startY = 5000.0f;
 constexpr float startHeight = 1500.0f;
 constexpr int messageSize = 80;
+// The longest nap of the idle handler between ticks: short enough that keys
+// and the mouse are still handled promptly at the slowest game speed.
+constexpr unsigned int longestIdleSleep = 5;
 // The projection a reshape sets until the bird's camera sets its own.
 constexpr double fieldOfView = 70.0;
 constexpr double aspectRatio = 1.0;
@@ -138,9 +141,14 @@ bool RunTick(const unsigned int now) {
 }
 
 void OnIdle() {
-    if (RunTick(GameClock::Now())) {
+    const unsigned int now = GameClock::Now();
+    if (RunTick(now)) {
         PostRedisplayAll();
+        return;
     }
+    // A tick runs once the clock has passed nextTickTime: sleep until then
+    // (or a little while) instead of spinning, so waiting costs no CPU.
+    GameClock::SleepUntil(std::min(shell.nextTickTime + 1, now + longestIdleSleep));
 }
 
 void OnDisplay() {
@@ -387,8 +395,14 @@ void CreateMainWindow() {
     displayListTable.SelectWindow(0);
 }
 
+void SeedRandomGenerator() {
+    // --seed makes the city, its trees and the population repeatable.
+    std::srand(settings.seed >= 0 ? static_cast<unsigned int>(settings.seed)
+                                  : static_cast<unsigned int>(std::time(nullptr)));
+}
+
 void InitGame() {
-    std::srand(static_cast<unsigned int>(std::time(nullptr)));
+    SeedRandomGenerator();
     world.textureSlot = 0;
     displayListTable.SelectWindow(0);
     world.Init(cityCells, cityCells, cellSize);

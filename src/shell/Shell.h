@@ -63,4 +63,6 @@ void CloseSecondView();
 // Hides the intro text once the tick time reaches start time + 15000 ms.
 void CheckIntroTimeout();
 void CreateMainWindow();
+// Seeds rand with --seed, or with the time when it was not given.
+void SeedRandomGenerator();
 void InitGame();

@@ -1,11 +1,13 @@
 // Gullmar: a bird over a random city. Reads the settings, the intro text and
 // the command line, opens the window, builds the game and the menus and hands
 // control to GLUT; the game ends through the menu's Quit or by closing the window.
+// With --timedemo it flies a scripted path instead and reports its frame times.
 
 #include "shell/GameClock.h"
 #include "shell/GameMenus.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
+#include "shell/Timedemo.h"
 
 #include <GL/freeglut.h>
 
@@ -13,11 +15,17 @@ int main(int argc, char** argv) {
     LoadConfig();
     LoadIntroText();
     ParseCommandLine(argc, argv);
+    if (settings.timedemoFrames > 0 && settings.seed == Settings::noSeed) {
+        settings.seed = Timedemo::defaultSeed;
+    }
     glutInit(&argc, argv);
     CreateMainWindow();
     InitGame();
     BuildMenus();
     shell.startTime = GameClock::Now();
+    if (settings.timedemoFrames > 0) {
+        StartTimedemo();
+    }
     glutMainLoop();
     return 0;
 }

@@ -48,9 +48,11 @@ void World::Init(const int widthCells, const int depthCells, const float cellSiz
     carSet.LoadCarTextures();
     pedSet.LoadPedTextures();
     cityMap.Init(width, depth, cellSize);
-    cityMap.Generate(-1);
+    // Without --seed the city is seeded with the time (a negative seed).
+    cityMap.Generate(settings.seed >= 0 ? settings.seed : -1);
     cityMap.MarkRoadDirections();
     cityMap.CreateObjects(mapObjects, citySets[textureSlot]);
+    cityBatch.Build(mapObjects);
     bird.SetWorldSize(WidthInUnits(), DepthInUnits());
 }
 

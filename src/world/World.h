@@ -3,6 +3,7 @@
 #include "bird/Bird.h"
 #include "bird/Camera.h"
 #include "bird/Light.h"
+#include "city/CityBatch.h"
 #include "city/CityMap.h"
 #include "city/MapObject.h"
 #include "city/TextureSet.h"
@@ -110,6 +111,7 @@ public:
     FriesList& GetFries() { return fries; }
     CloudList& GetClouds() { return clouds; }
     MapObjectList& GetMapObjects() { return mapObjects; }
+    CityBatch& GetCityBatch() { return cityBatch; }
     TextureSet& GetCityTextures() { return citySets[textureSlot]; }
     Gauge& GetHitFlash() { return hitFlash; }
     const Gauge& GetSpeedGauge() const { return speedGauge; }
@@ -142,6 +144,8 @@ private:
     FriesList fries;
     CloudList clouds;
     MapObjectList mapObjects;
+    // The map objects' faces grouped by texture, one list per window.
+    CityBatch cityBatch;
     TextureSet citySets[2];
     TextureSet eyesSet;
     TextureSet carSet;

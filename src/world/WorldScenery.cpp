@@ -37,6 +37,7 @@ void World::CompileMapObjects() {
     for (const std::unique_ptr<MapObject>& object : mapObjects) {
         object->SetupDisplaylist();
     }
+    cityBatch.Build(mapObjects);
 }
 
 void World::DrawAtmosphere() {
@@ -73,6 +74,11 @@ void World::DrawAtmosphere() {
 }
 
 void World::DrawMapObjs() {
+    // The batch draws the same faces as the objects' own lists with a
+    // fraction of the calls; --classic-renderer draws object by object.
+    if (settings.classicRenderer == 0 && cityBatch.Draw()) {
+        return;
+    }
     for (const std::unique_ptr<MapObject>& object : mapObjects) {
         object->Draw();
     }
