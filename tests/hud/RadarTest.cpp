@@ -1,9 +1,10 @@
 #include "hud/Radar.h"
 #include "actors/Car.h"
 #include "actors/Fries.h"
+#include "actors/HandMadeMap.h"
 #include "actors/Ped.h"
 #include "bird/Camera.h"
-#include "hud/Feedback.h"
+#include "support/Feedback.h"
 #include "support/GlContext.h"
 
 #include <gtest/gtest.h>
@@ -62,53 +63,36 @@ TEST(RadarTest, BlipsAheadShowAboveTheCentreWithinTheDisc) {
 
 TEST(RadarTest, ZoomFactorStaysStrictlyBetweenOneAndFive) {
     Radar radar = CityRadar();
-    for (int press = 0; press < 20; ++press) {
-        radar.IncreaseZoomFactor(0.1f);
+    for (int press = 0; press < 21; ++press) {
+        radar.IncreaseZoomFactor(0.1f); // the 21st would reach 5
     }
     EXPECT_FLOAT_EQ(radar.GetZoomFactor(), 4.999998f);
-    EXPECT_LT(radar.GetZoomFactor(), 5.0f);
-    radar.IncreaseZoomFactor(0.1f);
-    EXPECT_FLOAT_EQ(radar.GetZoomFactor(), 4.999998f);
-
     for (int press = 0; press < 100; ++press) {
         radar.DecreaseZoomFactor(0.1f);
     }
     EXPECT_FLOAT_EQ(radar.GetZoomFactor(), 1.0000007f);
-    EXPECT_GT(radar.GetZoomFactor(), 1.0f);
-
     radar.SetZoomFactor(3.0f);
     radar.SetZoomFactor(5.0f);
     radar.SetZoomFactor(1.0f);
     EXPECT_FLOAT_EQ(radar.GetZoomFactor(), 3.0f);
-
     radar.SetRadarSize(0.1f);
     radar.DecreaseZoomDistance(0.1f);
     EXPECT_FLOAT_EQ(radar.GetZoomDistance(), 0.1f);
 }
 
-class RadarDrawTest : public GlTest {};
-
-TEST_F(RadarDrawTest, DrawsDiscActorsBirdAndNorthMarker) {
+TEST_F(GlTest, RadarDrawsDiscActorsBirdAndNorthMarker) {
     SetOverlay(800, 600);
     Radar::PedList peds;
     Radar::CarList cars;
     Radar::FriesList fries;
-    peds.push_back(std::make_unique<Ped>());
-    peds.back()->SetPosition(Point(5500.0f, 5000.0f, 0.0f)); // 500 ahead: 20 px up
-    peds.push_back(std::make_unique<Ped>());
-    peds.back()->SetPosition(Point(7000.0f, 5000.0f, 0.0f)); // off the disc
-    peds.push_back(std::make_unique<Ped>());
-    peds.back()->SetPosition(Point(5000.0f, 4500.0f, 0.0f)); // 500 right: 20 px right
-    peds.back()->OnHit();
-    fries.push_back(std::make_unique<Fries>());
-    fries.back()->SetPosition(Point(5000.0f, 5500.0f, 0.0f)); // 500 left: 20 px left
+    AddActor<Ped>(peds, 5500.0f, 5000.0f);               // 500 ahead: 20 px up
+    AddActor<Ped>(peds, 7000.0f, 5000.0f);               // off the disc
+    AddActor<Ped>(peds, 5000.0f, 4500.0f)->OnHit();      // 500 right: 20 px right
+    AddActor<Fries>(fries, 5000.0f, 5500.0f);            // 500 left: 20 px left
     Radar radar = CityRadar();
     radar.UpdateRadar(peds, cars, fries, BirdHeading(100.0f, 0.0f));
 
-    Feedback feedback;
-    feedback.Begin();
-    radar.DrawRadar();
-    const auto drawn = feedback.End();
+    const auto drawn = Record([&radar] { radar.DrawRadar(); });
 
     // The disc: a fan of 33 triangles, none of it outside the circle.
     const auto disc = Feedback::OfKind(drawn, GL_POLYGON_TOKEN);

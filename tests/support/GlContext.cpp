@@ -33,3 +33,12 @@ void GlTest::SetUp() {
     glLoadIdentity();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
+
+std::vector<Rgb> ReadPixels(const int x, const int y, const int width, const int height) {
+    std::vector<Rgb> pixels(static_cast<size_t>(width * height));
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, y, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    return pixels;
+}

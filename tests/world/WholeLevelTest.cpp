@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -38,6 +39,11 @@ auto FirstUnhit(List& list) -> decltype(list.front().get()) {
     return nullptr;
 }
 
+std::array<size_t, 4> Population(World& world) {
+    return {world.GetPeds().size(), world.GetCars().size(), world.GetFries().size(),
+            world.GetClouds().size()};
+}
+
 } // namespace
 
 // A whole level without a window: a generated city, level 1 from a level
@@ -58,25 +64,17 @@ TEST(WholeLevelTest, CompletingTheTargetsLeadsToTheNextLevel) {
 
     world->SetupLevel(1);
     Mission& mission = world->GetMission();
-    ASSERT_EQ(world->GetPeds().size(), 40u);
-    ASSERT_EQ(world->GetCars().size(), 40u);
-    ASSERT_EQ(world->GetFries().size(), 40u);
-    ASSERT_EQ(world->GetClouds().size(), 10u);
+    ASSERT_EQ(Population(*world), (std::array<size_t, 4>{40, 40, 40, 10}));
     ASSERT_EQ(mission.GetPedsLeft(), 4);
 
     int ticks = 0;
     while (mission.GetPedsLeft() > 0 && ++ticks < maxTicks) {
-        const Ped* ped = FirstUnhit(world->GetPeds());
-        ASSERT_NE(ped, nullptr);
-        PoopOn(*world, *ped);
+        PoopOn(*world, *FirstUnhit(world->GetPeds()));
     }
     while (mission.GetCarsLeft() > 0 && ++ticks < maxTicks) {
-        const Car* car = FirstUnhit(world->GetCars());
-        ASSERT_NE(car, nullptr);
-        PoopOn(*world, *car);
+        PoopOn(*world, *FirstUnhit(world->GetCars()));
     }
-    EXPECT_EQ(mission.GetPedsLeft(), 0);
-    EXPECT_EQ(mission.GetCarsLeft(), 0);
+    EXPECT_EQ(mission.GetPedsLeft() + mission.GetCarsLeft(), 0);
     EXPECT_GE(world->GetBird().GetScore(), 4 * 10 + 2 * 20);
     EXPECT_FALSE(mission.IsComplete(Mission::maskAll)) << "the fries are still to eat";
 
@@ -90,14 +88,10 @@ TEST(WholeLevelTest, CompletingTheTargetsLeadsToTheNextLevel) {
     ASSERT_TRUE(mission.IsComplete(Mission::maskAll));
 
     EXPECT_EQ(world->NextLevel(), 2);
-    EXPECT_EQ(world->GetPeds().size(), 40u);
-    EXPECT_EQ(world->GetCars().size(), 40u);
-    EXPECT_EQ(world->GetFries().size(), 40u);
-    EXPECT_EQ(world->GetClouds().size(), 20u);
+    EXPECT_EQ(Population(*world), (std::array<size_t, 4>{40, 40, 40, 20}));
     EXPECT_EQ(FirstUnhit(world->GetPeds()), world->GetPeds().front().get()) << "fresh peds";
-    EXPECT_EQ(mission.GetPedsLeft(), 6);
-    EXPECT_EQ(mission.GetCarsLeft(), 7);
-    EXPECT_EQ(mission.GetFriesLeft(), 5);
-    EXPECT_FALSE(mission.IsComplete(Mission::maskAll));
+    EXPECT_EQ((std::array<int, 3>{mission.GetPedsLeft(), mission.GetCarsLeft(),
+                                  mission.GetFriesLeft()}),
+              (std::array<int, 3>{6, 7, 5}));
     settings.showClouds = savedClouds;
 }

@@ -49,3 +49,11 @@ public:
 private:
     std::vector<GLfloat> buffer;
 };
+
+// What the drawing code sends to OpenGL, recorded with a Feedback.
+template <typename Draw> std::vector<FeedbackPrimitive> Record(Draw draw) {
+    Feedback feedback;
+    feedback.Begin();
+    draw();
+    return feedback.End();
+}

@@ -1,4 +1,4 @@
-#include "hud/Feedback.h"
+#include "support/Feedback.h"
 
 #include <GL/glu.h>
 
