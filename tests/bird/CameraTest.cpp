@@ -1,29 +1,8 @@
 #include "bird/Camera.h"
 #include "support/GlContext.h"
 
-#include <GL/gl.h>
 #include <GL/glu.h>
 #include <gtest/gtest.h>
-
-#include <array>
-
-namespace {
-
-using Floats16 = std::array<GLfloat, 16>;
-
-Floats16 Current(const GLenum which) {
-    Floats16 m;
-    glGetFloatv(which, m.data());
-    return m;
-}
-
-GLint MatrixMode() {
-    GLint mode = 0;
-    glGetIntegerv(GL_MATRIX_MODE, &mode);
-    return mode;
-}
-
-} // namespace
 
 TEST(CameraTest, TurnTakesDirectionFromTheAnglesAndKeepsTheDistance) {
     Camera camera;
@@ -74,7 +53,7 @@ TEST_F(GlTest, CameraApplyLoadsTheProjectionOnly) {
     camera.SetEye(5000, 5000, 1500);
     camera.SetCenter(10, 20, 0);
     glTranslatef(1, 2, 3);
-    const Floats16 modelview = Current(GL_MODELVIEW_MATRIX);
+    const auto modelview = GlFloats(GL_MODELVIEW_MATRIX);
     for (const bool perspective : {true, false}) {
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
@@ -86,20 +65,20 @@ TEST_F(GlTest, CameraApplyLoadsTheProjectionOnly) {
             glOrtho(-300, 300, -400, 400, 10, 10000);
         }
         gluLookAt(5000, 5000, 1500, 10, 20, 0, 0, 0, 1);
-        const Floats16 expected = Current(GL_PROJECTION_MATRIX);
+        const auto expected = GlFloats(GL_PROJECTION_MATRIX);
         glLoadIdentity();
         camera.Apply();
-        EXPECT_EQ(Current(GL_PROJECTION_MATRIX), expected) << perspective;
-        EXPECT_EQ(Current(GL_MODELVIEW_MATRIX), modelview);
-        EXPECT_EQ(MatrixMode(), GL_MODELVIEW);
+        EXPECT_EQ(GlFloats(GL_PROJECTION_MATRIX), expected) << perspective;
+        EXPECT_EQ(GlFloats(GL_MODELVIEW_MATRIX), modelview);
+        EXPECT_EQ(GlFloats<1>(GL_MATRIX_MODE)[0], GL_MODELVIEW);
     }
     // Inactive: nothing is touched, not even the matrix mode.
     camera.SetActive(0);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    const Floats16 identity = Current(GL_PROJECTION_MATRIX);
+    const auto identity = GlFloats(GL_PROJECTION_MATRIX);
     camera.Apply();
-    EXPECT_EQ(MatrixMode(), GL_PROJECTION);
-    EXPECT_EQ(Current(GL_PROJECTION_MATRIX), identity);
-    EXPECT_EQ(Current(GL_MODELVIEW_MATRIX), modelview);
+    EXPECT_EQ(GlFloats<1>(GL_MATRIX_MODE)[0], GL_PROJECTION);
+    EXPECT_EQ(GlFloats(GL_PROJECTION_MATRIX), identity);
+    EXPECT_EQ(GlFloats(GL_MODELVIEW_MATRIX), modelview);
 }
