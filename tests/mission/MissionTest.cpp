@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -24,61 +27,56 @@ protected:
     void TearDown() override { GameClock::SetTickTime(0); }
 };
 
+// A row as "fries peds cars seconds".
+std::string Row(const Mission& mission, const int level) {
+    const LevelRow& row = mission.GetRow(level);
+    char text[64];
+    std::snprintf(text, sizeof text, "%d %d %d %g", row.fries, row.peds, row.cars, row.seconds);
+    return text;
+}
+
+// The targets still to go as "peds cars fries".
+std::string Left(const Mission& mission) {
+    return std::to_string(mission.GetPedsLeft()) + " " + std::to_string(mission.GetCarsLeft()) +
+           " " + std::to_string(mission.GetFriesLeft());
+}
+
 TEST_F(MissionTest, LevelRowSetsTargetsAndDeadline) {
     GameClock::SetTickTime(2000);
     Mission mission = FromFile("1 5 10 3 120\n");
     mission.SetupLevel(1);
-    EXPECT_EQ(mission.GetPedsLeft(), 10);
-    EXPECT_EQ(mission.GetCarsLeft(), 3);
-    EXPECT_EQ(mission.GetFriesLeft(), 5);
+    EXPECT_EQ(Left(mission), "10 3 5");
     EXPECT_FLOAT_EQ(mission.GetTimeLeft(), 120.0f);
     GameClock::SetTickTime(2000 + 119999);
     EXPECT_FALSE(mission.TimeIsUp());
     GameClock::SetTickTime(2000 + 120000);
     EXPECT_TRUE(mission.TimeIsUp());
-    EXPECT_EQ(mission.GetTimeLeft(), 0.0f);
     EXPECT_EQ(TimeText(mission), "00:00.00");
     GameClock::SetTickTime(2000 + 500000);
     EXPECT_EQ(mission.GetTimeLeft(), 0.0f) << "never below 0";
 }
 
-TEST_F(MissionTest, TableFileLayout) {
+TEST_F(MissionTest, TableFileLayoutBadTokensAndLevelsOutsideTheTable) {
     // Rows in any order, spread over lines, a later row replacing an earlier
     // one, fractions, and whitespace after the last row.
     const Mission mission = FromFile("3 1 1 1 10\n2\t7 8\n9\n 30.5\n3 4 5 6 70.25 \n\n  ");
-    EXPECT_EQ(mission.GetRow(2).fries, 7);
-    EXPECT_EQ(mission.GetRow(2).peds, 8);
-    EXPECT_EQ(mission.GetRow(2).cars, 9);
-    EXPECT_FLOAT_EQ(mission.GetRow(2).seconds, 30.5f);
-    EXPECT_EQ(mission.GetRow(3).fries, 4);
-    EXPECT_EQ(mission.GetRow(3).cars, 6);
-    EXPECT_FLOAT_EQ(mission.GetRow(3).seconds, 70.25f);
-    EXPECT_EQ(mission.GetRow(1).peds, 0) << "rows not in the file stay zero";
-    EXPECT_EQ(mission.GetRow(1).seconds, 0.0f);
+    EXPECT_EQ(Row(mission, 2), "7 8 9 30.5");
+    EXPECT_EQ(Row(mission, 3), "4 5 6 70.25");
+    EXPECT_EQ(Row(mission, 1), "0 0 0 0") << "rows not in the file stay zero";
+    EXPECT_EQ(Row(FromFile("3 4 5 6 70.25"), 3), "4 5 6 70.25") << "no newline at the end";
 
-    const Mission withoutNewline = FromFile("3 4 5 6 70.25");
-    EXPECT_EQ(withoutNewline.GetRow(3).cars, 6);
-    EXPECT_FLOAT_EQ(withoutNewline.GetRow(3).seconds, 70.25f);
-}
-
-TEST_F(MissionTest, BadTokensAndLevelsOutsideTheTableStopOrSkip) {
     // A level outside 0..39 is skipped and reading goes on; a token that is
     // not a number ends the reading, and a row it cuts short is not stored.
-    const Mission mission = FromFile("40 1 1 1 1\n-1 2 2 2 2\n0 3 3 3 3\n5 6 7 8 9\n"
-                                     "6 1 1 x 5\n7 1 1 1 1\n");
-    EXPECT_EQ(mission.GetRow(0).fries, 3);
-    EXPECT_EQ(mission.GetRow(5).peds, 7);
-    EXPECT_EQ(mission.GetRow(6).fries, 0);
-    EXPECT_EQ(mission.GetRow(7).fries, 0);
-    EXPECT_EQ(mission.GetRow(39).fries, 0);
-
-    const Mission cutShort = FromFile("8 1 2 3");
-    EXPECT_EQ(cutShort.GetRow(8).fries, 0);
+    const Mission bad = FromFile("40 1 1 1 1\n-1 2 2 2 2\n0 3 3 3 3\n5 6 7 8 9\n"
+                                 "6 1 1 x 5\n7 1 1 1 1\n");
+    EXPECT_EQ(Row(bad, 0) + ", " + Row(bad, 5) + ", " + Row(bad, 6) + ", " + Row(bad, 7) + ", " +
+                  Row(bad, 39),
+              "3 3 3 3, 6 7 8 9, 0 0 0 0, 0 0 0 0, 0 0 0 0");
+    EXPECT_EQ(Row(FromFile("8 1 2 3"), 8), "0 0 0 0");
 
     Mission missing(TempPath("no-such-levels.config").c_str());
     for (int level = 0; level < Mission::levelCount; ++level) {
-        EXPECT_EQ(missing.GetRow(level).peds, 0);
-        EXPECT_EQ(missing.GetRow(level).seconds, 0.0f);
+        EXPECT_EQ(Row(missing, level), "0 0 0 0");
     }
     missing.SetupLevel(1);
     EXPECT_TRUE(missing.IsComplete(Mission::maskAll));
@@ -90,19 +88,19 @@ TEST_F(MissionTest, CountsGoDownToZeroOrPastANegativeTarget) {
     mission.SetupLevel(1);
     EXPECT_FALSE(mission.IsComplete(Mission::maskAll));
     mission.PedHit();
-    EXPECT_EQ(mission.GetPedsLeft(), -2) << "a negative target keeps counting down";
     mission.FriesEaten();
     mission.FriesEaten();
-    EXPECT_EQ(mission.GetFriesLeft(), 0) << "a count at 0 stays at 0";
+    // A negative target keeps counting down; a count at 0 stays at 0.
+    EXPECT_EQ(Left(mission), "-2 2 0");
     EXPECT_TRUE(mission.IsComplete(Mission::maskPeds | Mission::maskFries));
     EXPECT_FALSE(mission.IsComplete(Mission::maskCars));
     EXPECT_FALSE(mission.IsComplete(Mission::maskAll));
     EXPECT_TRUE(mission.IsComplete(0));
     EXPECT_TRUE(mission.IsComplete(8 | 16)) << "other bits are ignored";
-    mission.CarHit();
-    mission.CarHit();
-    mission.CarHit();
-    EXPECT_EQ(mission.GetCarsLeft(), 0);
+    for (int hit = 0; hit < 3; ++hit) {
+        mission.CarHit();
+    }
+    EXPECT_EQ(Left(mission), "-2 0 0");
     EXPECT_TRUE(mission.IsComplete(Mission::maskAll));
 
     // The lowest target a file can give must not wrap round to a huge count
@@ -116,29 +114,23 @@ TEST_F(MissionTest, CountsGoDownToZeroOrPastANegativeTarget) {
     EXPECT_TRUE(lowest.IsComplete(Mission::maskAll));
 }
 
-TEST_F(MissionTest, LevelsOutsideOneToThirtyNineChangeNothing) {
-    Mission mission = FromFile("0 9 9 9 99\n1 1 2 3 10\n");
+TEST_F(MissionTest, LevelsOutsideOneToThirtyNineChangeNothingAndTimeText) {
+    Mission mission = FromFile("0 9 9 9 99\n1 1 2 3 10\n2 1 1 1 75.5\n3 1 1 1 3725.25\n"
+                               "4 1 1 1 59.999\n");
     EXPECT_TRUE(mission.TimeIsUp()) << "before any set-up";
-    EXPECT_EQ(mission.GetPedsLeft(), -1);
     mission.SetupLevel(1);
     GameClock::SetTickTime(4000);
     for (const int level : {0, 40, -3}) {
         mission.SetupLevel(level);
-        EXPECT_EQ(mission.GetFriesLeft(), 1);
-        EXPECT_EQ(mission.GetPedsLeft(), 2);
-        EXPECT_EQ(mission.GetCarsLeft(), 3);
+        EXPECT_EQ(Left(mission), "2 3 1");
         EXPECT_FLOAT_EQ(mission.GetTimeLeft(), 6.0f);
     }
-}
-
-TEST_F(MissionTest, TimeText) {
-    Mission mission = FromFile("1 1 1 1 75.5\n2 1 1 1 3725.25\n3 1 1 1 59.999\n");
-    mission.SetupLevel(1);
-    EXPECT_EQ(TimeText(mission), "01:15.50");
-    mission.SetupLevel(2);
-    EXPECT_EQ(TimeText(mission), "62:05.25");
-    mission.SetupLevel(3);
-    EXPECT_EQ(TimeText(mission), "00:59.99") << "hundredths are cut, not rounded";
+    // Hundredths are cut, not rounded.
+    const std::pair<int, const char*> times[] = {{2, "01:15.50"}, {3, "62:05.25"}, {4, "00:59.99"}};
+    for (const auto& [level, text] : times) {
+        mission.SetupLevel(level);
+        EXPECT_EQ(TimeText(mission), text);
+    }
 }
 
 TEST(ShippedLevelsTest, EveryLevelIsALittleHarderThanTheOneBefore) {
@@ -147,15 +139,13 @@ TEST(ShippedLevelsTest, EveryLevelIsALittleHarderThanTheOneBefore) {
     for (int level = 1; level < Mission::levelCount && mission.GetRow(level).seconds > 0; ++level) {
         ++levels;
         const LevelRow& row = mission.GetRow(level);
-        EXPECT_GT(row.peds, 0);
-        EXPECT_LE(row.peds, 40) << "a level has 40 peds";
-        EXPECT_LE(row.cars, 40);
-        EXPECT_LE(row.fries, 40);
+        // A level has 40 of each kind of actor.
+        EXPECT_TRUE(row.peds > 0 && std::max({row.peds, row.cars, row.fries}) <= 40) << level;
         if (level > 1) {
             const LevelRow& before = mission.GetRow(level - 1);
-            EXPECT_GE(row.peds, before.peds);
-            EXPECT_GE(row.cars, before.cars);
-            EXPECT_GE(row.fries, before.fries);
+            EXPECT_TRUE(row.peds >= before.peds && row.cars >= before.cars &&
+                        row.fries >= before.fries)
+                << level;
             EXPECT_LT(row.seconds / static_cast<float>(row.peds + row.cars + row.fries),
                       before.seconds / static_cast<float>(before.peds + before.cars + before.fries))
                 << "less time per target at level " << level;

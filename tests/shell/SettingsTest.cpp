@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <sys/resource.h>
 #include <vector>
 
@@ -32,89 +33,66 @@ protected:
     }
 };
 
+// The eight settings as one line: fast computer, clouds, trees, window mode,
+// lighting, texture target, shading model, game speed.
+std::string Shown() {
+    std::string line;
+    for (const int value : {int{settings.fastComputer}, int{settings.showClouds},
+                            int{settings.showTrees}, int{settings.windowMode}, int{settings.lighting},
+                            int{settings.textureTarget}, int{settings.shadingModel},
+                            int{settings.gameSpeed}}) {
+        line += (line.empty() ? "" : " ") + std::to_string(value);
+    }
+    return line;
+}
+
+const std::string defaults = "1 1 1 0 1 3553 7425 60";
+
 TEST_F(SettingsTest, FileValuesAreReadAsTheirKeysSay) {
-    Load("POOP_GAME_SPEED\n0\n");
-    EXPECT_EQ(settings.gameSpeed, 60) << "a speed of 0 would stop the tick";
-    Load("POOP_GAME_SPEED\n65536\n");
-    EXPECT_EQ(settings.gameSpeed, 60) << "kept in 16 bits, which gives 0";
-    Load("POOP_GAME_SPEED\n45\n\nPOOP_SHOW_TREES\n0\n\nPOOP_WINDOW_MODE\n 7\n");
-    EXPECT_EQ(settings.gameSpeed, 45);
-    EXPECT_EQ(settings.showTrees, 0);
-    EXPECT_EQ(settings.windowMode, 7) << "leading blanks before a number";
-
-    Load("POOP_TEXTURE_2D\n2\n");
-    EXPECT_EQ(settings.textureTarget, Settings::textureOn);
-    Load("POOP_TEXTURE_2D\n0\n");
-    EXPECT_EQ(settings.textureTarget, 0);
-    Load("POOP_TEXTURE_2D\n1\n");
-    EXPECT_EQ(settings.textureTarget, Settings::textureOn);
-
-    Load("POOP_SHADING_TYPE\n1\n");
-    EXPECT_EQ(settings.shadingModel, Settings::flatShading);
-    Load("POOP_SHADING_TYPE\n7425\n");
-    EXPECT_EQ(settings.shadingModel, Settings::flatShading) << "only 0, 1 and 2 are understood";
-    Load("POOP_SHADING_TYPE\n2\n");
-    EXPECT_EQ(settings.shadingModel, Settings::smoothShading);
-    Load("POOP_SHOW_CLOUDS\nlots\n");
-    EXPECT_EQ(settings.showClouds, 0) << "text that is not a number reads as 0";
-}
-
-TEST_F(SettingsTest, AValueLineIsComparedWithTheRemainingKeys) {
-    Load("FAST_COMPUTER\nPOOP_LIGHTING\n0\n");
-    EXPECT_EQ(settings.fastComputer, 0);
-    EXPECT_EQ(settings.lighting, 0);
-
+    const std::pair<const char*, const char*> cases[] = {
+        {"POOP_GAME_SPEED\n0\n", "1 1 1 0 1 3553 7425 60"},     // 0 would stop the tick
+        {"POOP_GAME_SPEED\n65536\n", "1 1 1 0 1 3553 7425 60"}, // 16 bits of it are 0
+        {"POOP_GAME_SPEED\n45\n\nPOOP_SHOW_TREES\n0\n\nPOOP_WINDOW_MODE\n 7\n",
+         "1 1 0 7 1 3553 7425 45"},
+        {"POOP_TEXTURE_2D\n2\nPOOP_SHADING_TYPE\n1\n", "1 1 1 0 1 3553 7424 60"},
+        {"POOP_TEXTURE_2D\n0\nPOOP_SHOW_CLOUDS\nlots\n", "1 0 1 0 1 0 7425 60"},
+        // A value line is compared with the remaining keys.
+        {"FAST_COMPUTER\nPOOP_LIGHTING\n0\n", "0 1 1 0 0 3553 7425 60"},
+        // A key with a trailing blank is not a key; a key on the last line has no value.
+        {"POOP_LIGHTING \n0\nFAST_COMPUTER\n", defaults.c_str()},
+        {"poop_lighting\n0\n", defaults.c_str()},
+    };
+    for (const auto& [file, expected] : cases) {
+        settings = Settings{};
+        Load(file);
+        EXPECT_EQ(Shown(), expected) << file;
+    }
+    Load(std::string(300, 'x') + "\nPOOP_LIGHTING\n0\n");
+    EXPECT_EQ(settings.lighting, 0) << "a long line does not end the reading";
     settings = Settings{};
-    Load("POOP_LIGHTING \n0\nFAST_COMPUTER\n");
-    EXPECT_EQ(settings.lighting, 1) << "a key with a trailing blank is not a key";
-    EXPECT_EQ(settings.fastComputer, 1) << "a key on the last line has no value";
-
-    settings = Settings{};
-    Load("poop_lighting\n0\n" + std::string(300, 'x') + "\nPOOP_LIGHTING\n0\n");
-    EXPECT_EQ(settings.lighting, 0) << "case matters, and a long line does not end the reading";
-}
-
-TEST_F(SettingsTest, MissingFileKeepsTheDefaults) {
     LoadConfig(TempPath("no-such-settings.config").c_str());
-    EXPECT_EQ(settings.gameSpeed, 60);
-    EXPECT_EQ(settings.textureTarget, Settings::textureOn);
-    EXPECT_EQ(settings.lighting, 1);
+    EXPECT_EQ(Shown(), defaults);
 }
 
-TEST_F(SettingsTest, CommandLineOptions) {
-    Parse({"--fast-computer"});
-    EXPECT_EQ(settings.fastComputer, 1);
-    Parse({"--fast-computer=0"});
-    EXPECT_EQ(settings.fastComputer, 0);
-    Parse({"--fast-computer=10"});
-    EXPECT_EQ(settings.fastComputer, 1) << "one digit only";
-    Parse({"--fast-computer=2"});
-    EXPECT_EQ(settings.fastComputer, 2);
-    Parse({"--fast-computer="});
-    EXPECT_EQ(settings.fastComputer, -48) << "the terminator minus '0', which counts as on";
-
+TEST_F(SettingsTest, CommandLineOptionsOverrideTheFile) {
+    // --fast-computer takes one digit; "=" alone gives the terminator minus '0'.
+    const std::pair<const char*, int> fast[] = {{"--fast-computer", 1},    {"--fast-computer=0", 0},
+                                                {"--fast-computer=10", 1}, {"--fast-computer=2", 2},
+                                                {"--fast-computer=", -48}};
+    for (const auto& [option, value] : fast) {
+        Parse({option});
+        EXPECT_EQ(settings.fastComputer, value) << option;
+    }
+    settings = Settings{};
     Parse({"--window-mode", "--no-clouds", "--no-trees", "--no-lighting", "--flat-shading",
            "--no-textures", "--unknown", "no-trees"});
-    EXPECT_EQ(settings.windowMode, 1);
-    EXPECT_EQ(settings.showClouds, 0);
-    EXPECT_EQ(settings.showTrees, 0);
-    EXPECT_EQ(settings.lighting, 0);
-    EXPECT_EQ(settings.shadingModel, Settings::flatShading);
-    EXPECT_EQ(settings.textureTarget, 0);
-    EXPECT_EQ(settings.gameSpeed, 60);
-
+    EXPECT_EQ(Shown(), "1 0 0 1 0 0 7424 60");
     settings = Settings{};
-    Parse({"--window-mode=1", "--no-texture"});
-    EXPECT_EQ(settings.windowMode, 0) << "options other than --fast-computer match exactly";
-    EXPECT_EQ(settings.textureTarget, Settings::textureOn);
-}
-
-TEST_F(SettingsTest, OptionsOverrideTheFile) {
+    Parse({"--window-mode=1", "--no-texture"}); // other options match exactly
+    EXPECT_EQ(Shown(), defaults);
     Load("POOP_TEXTURE_2D\n1\nPOOP_WINDOW_MODE\n0\nFAST_COMPUTER\n0\n");
     Parse({"--no-textures", "--window-mode", "--fast-computer"});
-    EXPECT_EQ(settings.textureTarget, 0);
-    EXPECT_EQ(settings.windowMode, 1);
-    EXPECT_EQ(settings.fastComputer, 1);
+    EXPECT_EQ(Shown(), "1 1 1 1 1 0 7425 60");
 }
 
 TEST_F(SettingsTest, SavedFileReadsBackToTheSameSettingsExceptFlatShading) {
@@ -122,32 +100,16 @@ TEST_F(SettingsTest, SavedFileReadsBackToTheSameSettingsExceptFlatShading) {
     SaveConfig(path.c_str());
     EXPECT_EQ(ReadFile(path), ReadFile(GULLMAR_SOURCE_DIR "/config/gullmar.config"))
         << "the shipped defaults are in the writer's format";
-
-    settings.fastComputer = 0;
-    settings.showClouds = 0;
-    settings.showTrees = 0;
-    settings.windowMode = 1;
-    settings.lighting = 0;
-    settings.textureTarget = 0;
-    settings.shadingModel = Settings::flatShading;
+    Parse({"--fast-computer=0", "--no-clouds", "--no-trees", "--window-mode", "--no-lighting",
+           "--no-textures", "--flat-shading"});
     settings.gameSpeed = 33;
-    const Settings saved = settings;
     SaveConfig(path.c_str());
     EXPECT_EQ(ReadFile(path), "FAST_COMPUTER\n0\n\nPOOP_SHOW_CLOUDS\n0\n\nPOOP_SHOW_TREES\n0\n\n"
                               "POOP_WINDOW_MODE\n1\n\nPOOP_LIGHTING\n0\n\nPOOP_TEXTURE_2D\n0\n\n"
                               "POOP_SHADING_TYPE\n7424\n\nPOOP_GAME_SPEED\n33\n\n");
-
     settings = Settings{};
     LoadConfig(path.c_str());
-    EXPECT_EQ(settings.fastComputer, saved.fastComputer);
-    EXPECT_EQ(settings.showClouds, saved.showClouds);
-    EXPECT_EQ(settings.showTrees, saved.showTrees);
-    EXPECT_EQ(settings.windowMode, saved.windowMode);
-    EXPECT_EQ(settings.lighting, saved.lighting);
-    EXPECT_EQ(settings.textureTarget, saved.textureTarget);
-    EXPECT_EQ(settings.gameSpeed, saved.gameSpeed);
-    EXPECT_EQ(settings.shadingModel, Settings::smoothShading) << "7424 is not read back";
-
+    EXPECT_EQ(Shown(), "0 0 0 1 0 0 7425 33") << "7424 is not read back";
     SaveConfig(TempPath("no-such-directory/saved.config").c_str()); // silently nothing
 }
 

@@ -14,7 +14,7 @@ TEST(TimeStatsTest, SlotsOutsideTheTableChangeNothingAndClosedSectionsAddUp) {
     stats.Start(-1);
     stats.Stop(TimeStats::slotCount);
     for (int slot = 0; slot < TimeStats::slotCount; ++slot) {
-        EXPECT_EQ(stats.Total(slot), 0u) << slot;
+        ASSERT_EQ(stats.Total(slot), 0u) << slot;
     }
     // Between Start and Stop the slot wraps; after Stop it holds the sum of
     // short intervals again, not a wrapped value.
