@@ -82,8 +82,10 @@ e2e_init() {
     ln -s "$build/textures" "$E2E_RUN/textures"
     cp -r "$build/config" "$E2E_RUN/config"
 
-    # Xvfb picks a free display number itself and writes it to fd 3.
-    Xvfb -displayfd 3 -screen 0 1024x1024x24 -nolisten tcp 3>"$E2E_RUN/display" \
+    # Xvfb picks a free display number itself and writes it to fd 3. Without
+    # -noreset it resets whenever its last client leaves (xdotool, the game of
+    # a previous case), and a game connecting meanwhile fails to open it.
+    Xvfb -displayfd 3 -screen 0 1024x1024x24 -nolisten tcp -noreset 3>"$E2E_RUN/display" \
         >"$E2E_RUN/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
     e2e_wait_for test -s "$E2E_RUN/display" || e2e_fail "Xvfb did not start"
