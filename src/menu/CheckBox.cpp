@@ -2,18 +2,6 @@
 
 #include <cstdio>
 
-namespace {
-
-constexpr Color highlightedTextColor{1.0f, 1.0f, 1.0f, 1.0f};
-constexpr Color normalTextColor{0.75f, 0.75f, 0.75f, 1.0f};
-
-} // namespace
-
-CheckBox::CheckBox() {
-    normalBackground.Set(1.0f, 1.0f, 1.0f, 0.5f);
-    normalText.Set(0.5f, 0.5f, 0.5f, 0.5f);
-}
-
 void CheckBox::Setup(const char* text, int32_t* target) {
     std::snprintf(name, sizeof name, "%s", text != nullptr ? text : "");
     value = target;
@@ -26,18 +14,6 @@ void CheckBox::Activate(float, float) {
     *value = IsTicked() ? offValue : onValue;
 }
 
-void CheckBox::DrawWithText(const Color& color) {
-    char text[labelSize];
-    std::snprintf(text, sizeof text, IsTicked() ? "%s | X |" : "%s |   |", name);
-    SetLabel(text);
-    normalText = color;
-    DrawLabel(normalText);
-}
-
-void CheckBox::DrawHighlighted() {
-    DrawWithText(highlightedTextColor);
-}
-
-void CheckBox::DrawNormal() {
-    DrawWithText(normalTextColor);
+void CheckBox::FormatLabel(char* text, const std::size_t size) const {
+    std::snprintf(text, size, IsTicked() ? "%s | X |" : "%s |   |", name);
 }

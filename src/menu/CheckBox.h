@@ -1,17 +1,15 @@
 #pragma once
 
-#include "menu/MenuItem.h"
+#include "menu/TextItem.h"
 
 #include <cstdint>
 
 // CheckBox: a menu item that switches an integer setting owned by someone
 // else between an "on" and an "off" value. The box shows ticked exactly when
 // the setting holds the on value; any other value counts as off.
-class CheckBox : public MenuItem {
+class CheckBox : public TextItem {
 public:
     static constexpr int nameSize = 80;
-
-    CheckBox();
 
     void Setup(const char* text, int32_t* target);
     void SetOnValue(const int32_t v) { onValue = v; }
@@ -19,11 +17,11 @@ public:
     const char* GetName() const { return name; }
 
     void Activate(float mouseX, float mouseY) override;
-    void DrawHighlighted() override;
-    void DrawNormal() override;
+
+protected:
+    void FormatLabel(char* text, std::size_t size) const override;
 
 private:
-    void DrawWithText(const Color& color);
 
     int32_t* value = nullptr;
     char name[nameSize] = "";

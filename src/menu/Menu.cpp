@@ -63,43 +63,19 @@ int Menu::NewEntry(const ItemKind kind, int& kindCount) {
 }
 
 Button* Menu::AddButton(const char* label, const Button::Callback callback) {
-    const int n = NewEntry(ItemKind::Button, buttonCount);
-    if (n < 0) {
-        return nullptr;
-    }
-    buttons[n].Setup(label, callback);
-    entries[n].item = &buttons[n];
-    return &buttons[n];
+    return AddEntry(ItemKind::Button, buttonCount, buttons, label, callback);
 }
 
 Slider* Menu::AddSlider(const char* name, uint16_t* value) {
-    const int n = NewEntry(ItemKind::Slider, sliderCount);
-    if (n < 0) {
-        return nullptr;
-    }
-    sliders[n].Setup(name, value);
-    entries[n].item = &sliders[n];
-    return &sliders[n];
+    return AddEntry(ItemKind::Slider, sliderCount, sliders, name, value);
 }
 
 Slider* Menu::AddSlider(const char* name, int32_t* value) {
-    const int n = NewEntry(ItemKind::Slider, sliderCount);
-    if (n < 0) {
-        return nullptr;
-    }
-    sliders[n].Setup(name, value);
-    entries[n].item = &sliders[n];
-    return &sliders[n];
+    return AddEntry(ItemKind::Slider, sliderCount, sliders, name, value);
 }
 
 CheckBox* Menu::AddCheckBox(const char* name, int32_t* value) {
-    const int n = NewEntry(ItemKind::CheckBox, checkBoxCount);
-    if (n < 0) {
-        return nullptr;
-    }
-    checkBoxes[n].Setup(name, value);
-    entries[n].item = &checkBoxes[n];
-    return &checkBoxes[n];
+    return AddEntry(ItemKind::CheckBox, checkBoxCount, checkBoxes, name, value);
 }
 
 void Menu::Layout() {
@@ -158,13 +134,6 @@ void Menu::HandleMouse() {
     }
 }
 
-void Menu::DrawText(const float atX, const float atY, const char* text) {
-    glRasterPos2f(atX, atY);
-    for (const char* c = text; *c != '\0'; ++c) {
-        glutBitmapCharacter(GLUT_BITMAP_8_BY_13, *c);
-    }
-}
-
 void Menu::Draw() {
     if (!visible) {
         return;
@@ -176,21 +145,7 @@ void Menu::Draw() {
     glPushMatrix();
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(background.r, background.g, background.b, background.a);
-    glBegin(GL_POLYGON);
-    glVertex2f(x, y);
-    glVertex2f(x, y + height);
-    glVertex2f(x + width, y + height);
-    glVertex2f(x + width, y);
-    glEnd();
-    glTranslatef(0.0f, 0.0f, depthStep);
-    glColor4f(outlineColor.r, outlineColor.g, outlineColor.b, outlineColor.a);
-    glBegin(GL_LINE_LOOP);
-    glVertex2f(x, y);
-    glVertex2f(x + width, y);
-    glVertex2f(x + width, y + height);
-    glVertex2f(x, y + height);
-    glEnd();
+    MenuItem::DrawFrame(x, y, width, height, background, outlineColor);
     glDisable(GL_BLEND);
     glPopMatrix();
 
@@ -202,9 +157,9 @@ void Menu::Draw() {
     glColor3f(1.0f, 1.0f, 1.0f);
     const float textX = x + width / 2.0f;
     const float textY = y + height / 2.0f;
-    DrawText(textX, textY, title);
-    DrawText(textX, textY + lineGap, message);
-    DrawText(textX, textY + 2.0f * lineGap, toolTipLine);
+    MenuItem::DrawString(textX, textY, title);
+    MenuItem::DrawString(textX, textY + lineGap, message);
+    MenuItem::DrawString(textX, textY + 2.0f * lineGap, toolTipLine);
     glPopMatrix();
     if (depthTest) {
         glEnable(GL_DEPTH_TEST);

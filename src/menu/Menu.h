@@ -83,8 +83,19 @@ private:
     // Records a new entry of a kind and returns its number, which is also its
     // slot in that kind's pool; -1 when the menu is full.
     int NewEntry(ItemKind kind, int& kindCount);
+    // A new entry set up from the next slot of its kind's pool; nullptr when full.
+    template <typename Item, typename Target>
+    Item* AddEntry(const ItemKind kind, int& kindCount, Item* pool, const char* label,
+                   const Target target) {
+        const int n = NewEntry(kind, kindCount);
+        if (n < 0) {
+            return nullptr;
+        }
+        pool[n].Setup(label, target);
+        entries[n].item = &pool[n];
+        return &pool[n];
+    }
     void Layout();
-    static void DrawText(float atX, float atY, const char* text);
 
     int visible = 0;
     char title[titleSize] = " :";

@@ -33,9 +33,10 @@ void MenuItem::SetToolTip(const char* text) {
     std::snprintf(toolTip, sizeof toolTip, "%s", text != nullptr ? text : "");
 }
 
-void MenuItem::DrawBox(const Color& background, const Color& border) const {
+void MenuItem::DrawFrame(const float x, const float y, const float width, const float height,
+                         const Color& fill, const Color& border) {
     glPushMatrix();
-    glColor4f(background.r, background.g, background.b, background.a);
+    glColor4f(fill.r, fill.g, fill.b, fill.a);
     glBegin(GL_POLYGON);
     glVertex2f(x, y);
     glVertex2f(x, y + height);
@@ -53,13 +54,21 @@ void MenuItem::DrawBox(const Color& background, const Color& border) const {
     glPopMatrix();
 }
 
+void MenuItem::DrawString(const float x, const float y, const char* text) {
+    glRasterPos2f(x, y);
+    for (const char* c = text; *c != '\0'; ++c) {
+        glutBitmapCharacter(GLUT_BITMAP_8_BY_13, *c);
+    }
+}
+
+void MenuItem::DrawBox(const Color& background, const Color& border) const {
+    DrawFrame(x, y, width, height, background, border);
+}
+
 void MenuItem::DrawLabel(const Color& color) const {
     glPushMatrix();
     glTranslatef(0.0f, 0.0f, depthStep);
     glColor4f(color.r, color.g, color.b, color.a);
-    glRasterPos2f(x + margin, y + margin + charHeight);
-    for (const char* c = label; *c != '\0'; ++c) {
-        glutBitmapCharacter(GLUT_BITMAP_8_BY_13, *c);
-    }
+    DrawString(x + margin, y + margin + charHeight, label);
     glPopMatrix();
 }

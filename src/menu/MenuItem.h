@@ -49,6 +49,12 @@ public:
     const char* GetToolTip() const { return toolTip; }
     int GetCursor() const { return cursor; }
     int GetState() const { return state; }
+    // A filled rectangle with its outline just above it, in the overlay; the
+    // menu's panel and every item's box.
+    static void DrawFrame(float x, float y, float width, float height, const Color& fill,
+                          const Color& border);
+    // Text in the 8-by-13 font from the current raster colour, baseline at (x, y).
+    static void DrawString(float x, float y, const char* text);
     // Strictly inside: a point on the edge is not.
     bool Contains(const float px, const float py) const {
         return x < px && px < x + width && y < py && py < y + height;

@@ -4,18 +4,6 @@
 #include <cstdio>
 #include <type_traits>
 
-namespace {
-
-constexpr Color highlightedTextColor{1.0f, 1.0f, 1.0f, 1.0f};
-constexpr Color normalTextColor{0.75f, 0.75f, 0.75f, 1.0f};
-
-} // namespace
-
-Slider::Slider() {
-    normalBackground.Set(1.0f, 1.0f, 1.0f, 0.5f);
-    normalText.Set(0.5f, 0.5f, 0.5f, 0.5f);
-}
-
 void Slider::Setup(const char* text, int16_t* target) {
     SetName(text);
     value = target;
@@ -78,19 +66,6 @@ void Slider::Activate(const float mouseX, float) {
     }
 }
 
-void Slider::DrawWithText(const Color& color) {
-    // Room for the longest name and value; SetLabel cuts it to the label field.
-    char text[labelSize + nameSize];
-    std::snprintf(text, sizeof text, "- | %s: %lld | +", name, GetValue());
-    SetLabel(text);
-    normalText = color;
-    DrawLabel(normalText);
-}
-
-void Slider::DrawHighlighted() {
-    DrawWithText(highlightedTextColor);
-}
-
-void Slider::DrawNormal() {
-    DrawWithText(normalTextColor);
+void Slider::FormatLabel(char* text, const std::size_t size) const {
+    std::snprintf(text, size, "- | %s: %lld | +", name, GetValue());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "menu/MenuItem.h"
+#include "menu/TextItem.h"
 
 #include <cstdint>
 #include <limits>
@@ -11,11 +11,9 @@
 // end ("+") raises it; the label shows the name and the current value. The
 // setting is read and written at its own width, and never leaves the range
 // of its type or the minimum the owner asks for (the game speed stays >= 1).
-class Slider : public MenuItem {
+class Slider : public TextItem {
 public:
     static constexpr int nameSize = 80;
-
-    Slider();
 
     void Setup(const char* text, int16_t* target);
     void Setup(const char* text, uint16_t* target);
@@ -28,13 +26,13 @@ public:
     const char* GetName() const { return name; }
 
     void Activate(float mouseX, float mouseY) override;
-    void DrawHighlighted() override;
-    void DrawNormal() override;
+
+protected:
+    void FormatLabel(char* text, std::size_t size) const override;
 
 private:
     void SetName(const char* text);
     void Change(long long delta);
-    void DrawWithText(const Color& color);
 
     std::variant<std::monostate, int16_t*, uint16_t*, int32_t*> value;
     int step = 1;
