@@ -1,5 +1,4 @@
 #include "bird/Bird.h"
-#include "bird/Light.h"
 #include "shell/Settings.h"
 #include "support/GlContext.h"
 
@@ -24,9 +23,6 @@ protected:
     void TearDown() override {
         settings = saved;
         glDisable(GL_LIGHTING);
-        glDisable(GL_LIGHT0);
-        glDisable(GL_COLOR_MATERIAL);
-        glShadeModel(GL_SMOOTH);
     }
 
     // The projection the second view must load: from `eye` toward `center`.
@@ -123,34 +119,9 @@ TEST_F(BirdModelTest, TheMarkerShowsRedAndGreenOnTheGroundBelowEvenWhenLit) {
         red += p[0] > 200 && p[1] < 50 && p[2] < 50;
         green += p[1] > 200 && p[0] < 50 && p[2] < 50;
     }
-    EXPECT_GT(red, 200);
-    EXPECT_GT(green, 50);
-    EXPECT_EQ(glIsEnabled(GL_LIGHTING), GL_TRUE);
+    EXPECT_TRUE(red > 200 && green > 50 && glIsEnabled(GL_LIGHTING)) << red << ", " << green;
     // The marker lies at height 10 under the eye, whatever the bird's height.
     const Matrix& marker = bird.GetMarker().GetModelMatrix();
     EXPECT_EQ((std::array<float, 3>{marker.Get(0, 3), marker.Get(1, 3), marker.Get(2, 3)}),
               (std::array<float, 3>{bird.GetEyeX(), bird.GetEyeY(), 10.0f}));
-}
-
-TEST_F(BirdModelTest, LightFollowsTheLightingAndShadingSettings) {
-    glDisable(GL_LIGHTING);
-    settings.lighting = 0;
-    const Light unlit;
-    EXPECT_EQ(glIsEnabled(GL_LIGHTING), GL_FALSE);
-    settings.lighting = 1;
-    Light light;
-    EXPECT_EQ(glIsEnabled(GL_LIGHTING), GL_TRUE);
-    light.SetId(GL_LIGHT1);
-    EXPECT_EQ(glIsEnabled(GL_LIGHT1), GL_TRUE);
-    light.SetPosition(10.0f, 20.0f, 30.0f);
-    settings.shadingModel = Settings::flatShading;
-    light.Apply();
-    EXPECT_EQ(GlFloats<1>(GL_SHADE_MODEL)[0], GL_FLAT);
-    EXPECT_EQ(glIsEnabled(GL_COLOR_MATERIAL), GL_TRUE);
-    std::array<GLfloat, 6> spot{};
-    glGetLightfv(GL_LIGHT1, GL_POSITION, spot.data());
-    glGetLightfv(GL_LIGHT1, GL_SPOT_EXPONENT, &spot[4]);
-    glGetLightfv(GL_LIGHT1, GL_SPOT_CUTOFF, &spot[5]);
-    EXPECT_EQ(spot, (std::array<GLfloat, 6>{10.0f, 20.0f, 30.0f, 1.0f, 1.0f, 180.0f}));
-    glDisable(GL_LIGHT1);
 }
