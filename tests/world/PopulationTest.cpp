@@ -46,19 +46,14 @@ TEST(PopulationTest, PedStepsOntoAnyBitOfItsMaskAndTurnsOtherwise) {
         EXPECT_EQ(ped->GetPosition().GetX(), expectedX);
         EXPECT_FLOAT_EQ(ped->GetBoundingBox().GetCenter().GetX(), expectedX);
     }
-    // The road ahead: the ped turns and stays; it keeps trying while blocked.
+    // The road ahead: the ped turns on the spot, and however often it turns it
+    // never steps off the cells of its mask.
+    world->UpdatePeds();
+    EXPECT_EQ(ped->GetPosition().GetX(), 550.0f);
+    EXPECT_TRUE(IsAxis(ped->GetDirection()));
     for (int tick = 0; tick < 20; ++tick) {
-        const Point before = ped->GetPosition();
-        const Vector heading = ped->GetDirection();
         world->UpdatePeds();
-        const int ahead = map.FlagsAtPosition(static_cast<int>(before.GetX() + heading.GetX() * 100),
-                                              static_cast<int>(before.GetY() + heading.GetY() * 100));
-        if ((ahead & 5) == 0) {
-            EXPECT_EQ(ped->GetPosition().GetX(), before.GetX());
-            EXPECT_EQ(ped->GetPosition().GetY(), before.GetY());
-            EXPECT_TRUE(IsAxis(ped->GetDirection()));
-        }
-        EXPECT_NE(FlagsUnder(*world, *ped) & 5, 0) << "a ped never leaves its cells";
+        EXPECT_NE(FlagsUnder(*world, *ped) & 5, 0) << "tick " << tick;
     }
 }
 
