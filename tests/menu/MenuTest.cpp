@@ -62,7 +62,6 @@ TEST_F(MenuTest, ButtonsAreSizedFromTheirLabelAndStackedInAColumn) {
         EXPECT_FLOAT_EQ(item->GetY(), expectedY[i]);
     }
     EXPECT_FLOAT_EQ(menu.GetHeight(), 134.0f);
-    EXPECT_FLOAT_EQ(menu.GetWidth(), 800.0f);
 }
 
 TEST_F(MenuTest, HitTestIsStrictAndFirstItemWins) {

@@ -89,8 +89,7 @@ TEST_F(CollisionTest, PoopHitsOneActorOnlyAndOnlyFirstHitsScore) {
     EXPECT_EQ(onTheRoad->GetHitCount(), 1);
     EXPECT_EQ(car->GetHitCount(), 0);
     onTheRoad->Translate(0.0f, 300.0f, 0.0f);
-    PoopAt({Point(1500, 1500, 20)});
-    PoopAt({Point(1500, 1500, 20)});
+    PoopAt({Point(1500, 1500, 20), Point(1500, 1500, 30)});
     EXPECT_EQ(car->GetHitCount(), 2);
     EXPECT_EQ(bird.GetScore(), 50);
     EXPECT_EQ(mission.GetCarsLeft(), 2);
