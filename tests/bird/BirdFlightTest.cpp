@@ -33,19 +33,17 @@ std::array<float, 3> Eye(const Bird& bird) {
 
 TEST(BirdFlightTest, SpeedChangesLeavingTheOpenIntervalAreRefused) {
     Bird bird;
-    struct Step {
-        float change;
-        float speed;
-    };
-    for (const Step s : {Step{-3, 0}, Step{2, 2}, Step{-3, 2}}) {
-        bird.Accelerate(s.change);
-        EXPECT_EQ(bird.GetSpeed(), s.speed) << s.change;
+    std::vector<float> speeds;
+    for (const float change : {-3.0f, 2.0f, -3.0f}) {
+        bird.Accelerate(change);
+        speeds.push_back(bird.GetSpeed());
     }
     FlyLevel(bird, 1000.0f, 98.0f);
-    for (const Step s : {Step{2, 98}, Step{-3, 95}, Step{2, 97}, Step{2, 99}, Step{2, 99}}) {
-        bird.Accelerate(s.change); // 100 is outside too
-        EXPECT_EQ(bird.GetSpeed(), s.speed) << s.change;
+    for (const float change : {2.0f, -3.0f, 2.0f, 2.0f, 2.0f}) {
+        bird.Accelerate(change); // 100 is outside too
+        speeds.push_back(bird.GetSpeed());
     }
+    EXPECT_EQ(speeds, (std::vector<float>{0, 2, 2, 98, 95, 97, 99, 99}));
 }
 
 TEST(BirdFlightTest, TheNoseSinksTheMoreTheSlowerTheBird) {
