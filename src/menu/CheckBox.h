@@ -22,7 +22,6 @@ protected:
     void FormatLabel(char* text, std::size_t size) const override;
 
 private:
-
     int32_t* value = nullptr;
     char name[nameSize] = "";
     int32_t onValue = 1;

@@ -82,9 +82,9 @@ TEST_F(BirdModelTest, SecondViewLeavesTheBirdsCameraUnchanged) {
 
     // Open without droppings: from the eye down to the ground just ahead.
     bird.secondViewOpen = 1;
-    const auto ground = ViewFrom(
-        eye, Point(eye.GetX() + (center.GetX() - eye.GetX()) / 10000.0f,
-                   eye.GetY() + (center.GetY() - eye.GetY()) / 10000.0f, 0.0f));
+    const auto ground =
+        ViewFrom(eye, Point(eye.GetX() + (center.GetX() - eye.GetX()) / 10000.0f,
+                            eye.GetY() + (center.GetY() - eye.GetY()) / 10000.0f, 0.0f));
     bird.ApplySecondView();
     EXPECT_EQ(GlFloats(GL_PROJECTION_MATRIX), ground);
     EXPECT_EQ(Pose(), pose);

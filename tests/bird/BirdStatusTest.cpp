@@ -33,7 +33,8 @@ TEST(BirdStatusTest, HealthAndPoopStayInTheirRanges) {
     bird.Damage(99.999f);
     EXPECT_TRUE(bird.IsAlive());
 
-    for (const auto& [added, expected] : {std::pair{20, 30}, std::pair{14, 29}, std::pair{15, 30}}) {
+    for (const auto& [added, expected] :
+         {std::pair{20, 30}, std::pair{14, 29}, std::pair{15, 30}}) {
         Bird fed;
         fed.AddPoop(added);
         EXPECT_EQ(fed.GetPoop(), expected) << "adding " << added << " to 15";
@@ -128,9 +129,8 @@ TEST(BirdStatusTest, ResetRestoresTheStartOfAGame) {
     bird.StartWideView();
 
     bird.StartGame();
-    EXPECT_EQ((std::vector<float>{bird.GetEyeX(), bird.GetEyeY(), bird.GetEyeZ(),
-                                  bird.GetCenterX(), bird.GetCenterZ(), bird.GetSpeed(),
-                                  bird.GetHealth()}),
+    EXPECT_EQ((std::vector<float>{bird.GetEyeX(), bird.GetEyeY(), bird.GetEyeZ(), bird.GetCenterX(),
+                                  bird.GetCenterZ(), bird.GetSpeed(), bird.GetHealth()}),
               (std::vector<float>{5000, 5000, 1500, 0, 0, 0, 100}));
     EXPECT_EQ((std::vector<int>{bird.GetPoop(), bird.GetPoopInAir(), bird.GetScore()}),
               (std::vector<int>{15, 0, 0}));

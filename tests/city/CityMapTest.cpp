@@ -86,7 +86,8 @@ TEST(CityMapTest, GeneratedCitiesFollowTheLayoutRules) {
                 int expected = roadNear ? CityMap::Sidewalk : CityMap::Lot;
                 if (flags == CityMap::Crossing) {
                     expected = CityMap::Crossing; // a seed; its four neighbours are road
-                    for (const Cell n : {Cell{x - 1, y}, Cell{x + 1, y}, Cell{x, y - 1}, Cell{x, y + 1}}) {
+                    for (const Cell n :
+                         {Cell{x - 1, y}, Cell{x + 1, y}, Cell{x, y - 1}, Cell{x, y + 1}}) {
                         EXPECT_TRUE(map.CellIndex(n.x, n.y) < 0 || IsRoad(map, n.x, n.y));
                     }
                 } else if (flags & CityMap::Road) {

@@ -1,8 +1,8 @@
 // Map objects and their display lists: placement, what the lists draw, lists
 // in both windows and cities that need more lists than one block of names.
 
-#include "city/Building.h"
 #include "city/MapObject.h"
+#include "city/Building.h"
 #include "city/Park.h"
 #include "city/Tile.h"
 #include "shell/Globals.h"

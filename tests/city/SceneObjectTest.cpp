@@ -11,7 +11,9 @@ namespace {
 
 using Floats4 = std::array<GLfloat, 4>;
 
-Floats4 Xyzw(const Point& p) { return {p.GetX(), p.GetY(), p.GetZ(), p.GetW()}; }
+Floats4 Xyzw(const Point& p) {
+    return {p.GetX(), p.GetY(), p.GetZ(), p.GetW()};
+}
 
 // Records the modelview and colour that OpenGL held while the geometry was issued.
 class ProbeObject : public SceneObject {

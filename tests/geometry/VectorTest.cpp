@@ -1,5 +1,5 @@
-#include "geometry/Point.h"
 #include "geometry/Vector.h"
+#include "geometry/Point.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,9 @@
 namespace {
 
 using Xyzw4 = std::array<float, 4>;
-template <typename T> Xyzw4 Xyzw(const T& v) { return {v[0], v[1], v[2], v[3]}; }
+template <typename T> Xyzw4 Xyzw(const T& v) {
+    return {v[0], v[1], v[2], v[3]};
+}
 
 } // namespace
 
@@ -60,8 +62,7 @@ TEST(VectorTest, IndexedAccessOutsideZeroToThreeIsHarmlessAndPrintFormats) {
     Vector().Print();
     Vector(3, -4.5f, 0).Print();
     Point(1.5f, -2, 0.000009f).Print();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "X:0 |Y: 0|Z: 0| W:1 |length: 0\n"
-              "X:3 |Y: -4.5|Z: 0| W:1 |length: 5.40833\n"
-              "X:1.5 |Y: -2|Z: 9e-06| W:1 \n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "X:0 |Y: 0|Z: 0| W:1 |length: 0\n"
+                                                      "X:3 |Y: -4.5|Z: 0| W:1 |length: 5.40833\n"
+                                                      "X:1.5 |Y: -2|Z: 9e-06| W:1 \n");
 }

@@ -79,10 +79,10 @@ TEST_F(GlTest, RadarDrawsDiscActorsBirdAndNorthMarker) {
     Radar::PedList peds;
     Radar::CarList cars;
     Radar::FriesList fries;
-    AddActor<Ped>(peds, 5500.0f, 5000.0f);               // 500 ahead: 20 px up
-    AddActor<Ped>(peds, 7000.0f, 5000.0f);               // off the disc
-    AddActor<Ped>(peds, 5000.0f, 4500.0f)->OnHit();      // 500 right: 20 px right
-    AddActor<Fries>(fries, 5000.0f, 5500.0f);            // 500 left: 20 px left
+    AddActor<Ped>(peds, 5500.0f, 5000.0f);          // 500 ahead: 20 px up
+    AddActor<Ped>(peds, 7000.0f, 5000.0f);          // off the disc
+    AddActor<Ped>(peds, 5000.0f, 4500.0f)->OnHit(); // 500 right: 20 px right
+    AddActor<Fries>(fries, 5000.0f, 5500.0f);       // 500 left: 20 px left
     Radar radar = CityRadar();
     radar.UpdateRadar(peds, cars, fries, BirdHeading(100.0f, 0.0f));
 

@@ -28,12 +28,12 @@ TEST_F(WorldHudTest, GaugesAndRadarStandWhereTheWindowPutsThem) {
     world.UpdateHUD();
     const Radar& radar = world.GetRadar();
     // Speed 42 pixels below the top edge, score, frame rate, radar centre and radius.
-    EXPECT_EQ((std::vector<float>{world.GetSpeedGauge().GetX(), world.GetSpeedGauge().GetY(),
-                                  world.GetScoreGauge().GetX(), world.GetScoreGauge().GetY(),
-                                  world.GetFrameRateGauge().GetX(),
-                                  world.GetFrameRateGauge().GetY(), radar.GetX(), radar.GetY(),
-                                  radar.Radius() * 3.0f}),
-              (std::vector<float>{8, -258, 400, 288, 480, -288, 711, 200, 200}));
+    EXPECT_EQ(
+        (std::vector<float>{world.GetSpeedGauge().GetX(), world.GetSpeedGauge().GetY(),
+                            world.GetScoreGauge().GetX(), world.GetScoreGauge().GetY(),
+                            world.GetFrameRateGauge().GetX(), world.GetFrameRateGauge().GetY(),
+                            radar.GetX(), radar.GetY(), radar.Radius() * 3.0f}),
+        (std::vector<float>{8, -258, 400, 288, 480, -288, 711, 200, 200}));
     EXPECT_STREQ(world.GetScoreGauge().GetLabel(), "SCORE");
 
     // The timer line keeps clear of the level line and the frame rate; a wide

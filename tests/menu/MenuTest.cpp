@@ -43,8 +43,8 @@ protected:
 
     // A release over the middle of the left or right end of an item.
     void ClickEnd(const MenuItem* item, const float fromLeft) {
-        const float x = fromLeft < 0 ? item->GetX() + item->GetWidth() + fromLeft
-                                     : item->GetX() + fromLeft;
+        const float x =
+            fromLeft < 0 ? item->GetX() + item->GetWidth() + fromLeft : item->GetX() + fromLeft;
         Tick(x, item->GetY() + 5.0f, 1);
     }
 
@@ -79,7 +79,7 @@ TEST_F(MenuTest, HitTestIsStrictAndFirstItemWins) {
     Tick(171.0f, 161.0f, 0);
     EXPECT_EQ(menu.GetItem(0)->GetState(), MenuItem::highlighted);
     EXPECT_STREQ(menu.GetToolTipLine(), "Start the game");
-    EXPECT_EQ(clicks, 0); // hovering is not clicking
+    EXPECT_EQ(clicks, 0);    // hovering is not clicking
     Tick(600.0f, 161.0f, 0); // moved off: the hover state and the tooltip go
     EXPECT_EQ(menu.GetItem(0)->GetState(), MenuItem::normal);
     EXPECT_STREQ(menu.GetToolTipLine(), "");
@@ -108,7 +108,8 @@ TEST_F(MenuTest, SliderStepsAtItsEndsOnlyAndKeepsItsSettingInRange) {
         float at; // from the left end, or from the right end when negative
         uint16_t speed;
     };
-    for (const Step s : {Step{1, 59}, Step{-1, 60}, Step{-1, 61}, Step{slider->GetWidth() / 2, 61}}) {
+    for (const Step s :
+         {Step{1, 59}, Step{-1, 60}, Step{-1, 61}, Step{slider->GetWidth() / 2, 61}}) {
         ClickEnd(slider, s.at);
         EXPECT_EQ(speed, s.speed) << s.at;
     }

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
-#include <utility>
 #include <sys/resource.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -37,10 +37,10 @@ protected:
 // lighting, texture target, shading model, game speed.
 std::string Shown() {
     std::string line;
-    for (const int value : {int{settings.fastComputer}, int{settings.showClouds},
-                            int{settings.showTrees}, int{settings.windowMode}, int{settings.lighting},
-                            int{settings.textureTarget}, int{settings.shadingModel},
-                            int{settings.gameSpeed}}) {
+    for (const int value :
+         {int{settings.fastComputer}, int{settings.showClouds}, int{settings.showTrees},
+          int{settings.windowMode}, int{settings.lighting}, int{settings.textureTarget},
+          int{settings.shadingModel}, int{settings.gameSpeed}}) {
         line += (line.empty() ? "" : " ") + std::to_string(value);
     }
     return line;
@@ -76,8 +76,10 @@ TEST_F(SettingsTest, FileValuesAreReadAsTheirKeysSay) {
 
 TEST_F(SettingsTest, CommandLineOptionsOverrideTheFile) {
     // --fast-computer takes one digit; "=" alone gives the terminator minus '0'.
-    const std::pair<const char*, int> fast[] = {{"--fast-computer", 1},    {"--fast-computer=0", 0},
-                                                {"--fast-computer=10", 1}, {"--fast-computer=2", 2},
+    const std::pair<const char*, int> fast[] = {{"--fast-computer", 1},
+                                                {"--fast-computer=0", 0},
+                                                {"--fast-computer=10", 1},
+                                                {"--fast-computer=2", 2},
                                                 {"--fast-computer=", -48}};
     for (const auto& [option, value] : fast) {
         Parse({option});

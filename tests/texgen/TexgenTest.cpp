@@ -53,12 +53,13 @@ TEST(TexgenTest, WritesEveryTextureAtFullSizeAndTheSameBytesEachRun) {
     }
     EXPECT_EQ(fileCount, 28);
     for (const char* name :
-         {"texture.raw", "texture1.raw", "texture2.raw", "texture3.raw", "texture4.raw",
-          "texture5.raw", "road.raw", "road2.raw", "sidewalk.raw", "intersection.raw",
-          "skytop.raw", "skyside.raw", "grass.raw", "car_front.raw", "car_back.raw",
-          "car_Top.raw", "car_windshield.raw", "car_wheel.raw", "car_door2.raw", "car_door.raw",
-          "car_sidewindow.raw", "wc_headface.raw", "wc_headside.raw", "wc_headside2.raw",
-          "wc_headtop.raw", "wc_headback.raw", "wc_front.raw", "wc_back.raw"}) {
+         {"texture.raw",        "texture1.raw",     "texture2.raw",    "texture3.raw",
+          "texture4.raw",       "texture5.raw",     "road.raw",        "road2.raw",
+          "sidewalk.raw",       "intersection.raw", "skytop.raw",      "skyside.raw",
+          "grass.raw",          "car_front.raw",    "car_back.raw",    "car_Top.raw",
+          "car_windshield.raw", "car_wheel.raw",    "car_door2.raw",   "car_door.raw",
+          "car_sidewindow.raw", "wc_headface.raw",  "wc_headside.raw", "wc_headside2.raw",
+          "wc_headtop.raw",     "wc_headback.raw",  "wc_front.raw",    "wc_back.raw"}) {
         ASSERT_TRUE(fs::exists(first / name)) << name;
         EXPECT_EQ(fs::file_size(first / name), 196608u) << name;
         EXPECT_TRUE(ReadFile(first / name) == ReadFile(again / name)) << name;

@@ -53,7 +53,8 @@ protected:
         const Gauge& flash = world->GetHitFlash();
         EXPECT_TRUE(flash.IsVisible());
         const Color c = flash.GetStartColor();
-        EXPECT_EQ((std::array<float, 4>{c.r, c.g, c.b, c.a}), (std::array<float, 4>{r, g, 0, 0.5f}));
+        EXPECT_EQ((std::array<float, 4>{c.r, c.g, c.b, c.a}),
+                  (std::array<float, 4>{r, g, 0, 0.5f}));
     }
 
     std::unique_ptr<World> world;
@@ -67,7 +68,8 @@ TEST_F(CollisionTest, PoopHitsOneActorOnlyAndOnlyFirstHitsScore) {
     Ped* first = AddActor<Ped>(world->GetPeds(), 500.0f, 500.0f);
     Ped* second = AddActor<Ped>(world->GetPeds(), 500.0f, 500.0f);
     Ped* third = AddActor<Ped>(world->GetPeds(), 800.0f, 800.0f);
-    PoopAt({Point(500, 500, 20), Point(800, 800, 20), Point(2500, 2500, 500)}); // the last over nothing
+    PoopAt({Point(500, 500, 20), Point(800, 800, 20),
+            Point(2500, 2500, 500)}); // the last over nothing
     EXPECT_EQ(first->GetHitCount(), 1);
     EXPECT_EQ(second->GetHitCount(), 0) << "the poop is gone after the first ped";
     EXPECT_EQ(third->GetHitCount(), 1) << "the walk goes on after a removal";

@@ -19,8 +19,7 @@ constexpr int maxTicks = 500;
 
 // One tick with a poop let go just above the actor: the collision pass that
 // opens the tick sees it before anything moves.
-template <typename T>
-void PoopOn(World& world, const T& actor) {
+template <typename T> void PoopOn(World& world, const T& actor) {
     Bird& bird = world.GetBird();
     bird.SetEye(actor.GetPosition().GetX(), actor.GetPosition().GetY(), 30.0f);
     bird.AddPoop(1);
@@ -29,8 +28,7 @@ void PoopOn(World& world, const T& actor) {
 }
 
 // The first actor of the list not hit yet, or null.
-template <typename List>
-auto FirstUnhit(List& list) -> decltype(list.front().get()) {
+template <typename List> auto FirstUnhit(List& list) -> decltype(list.front().get()) {
     for (auto& actor : list) {
         if (actor->GetHitCount() == 0) {
             return actor.get();
@@ -90,8 +88,8 @@ TEST(WholeLevelTest, CompletingTheTargetsLeadsToTheNextLevel) {
     EXPECT_EQ(world->NextLevel(), 2);
     EXPECT_EQ(Population(*world), (std::array<size_t, 4>{40, 40, 40, 20}));
     EXPECT_EQ(FirstUnhit(world->GetPeds()), world->GetPeds().front().get()) << "fresh peds";
-    EXPECT_EQ((std::array<int, 3>{mission.GetPedsLeft(), mission.GetCarsLeft(),
-                                  mission.GetFriesLeft()}),
-              (std::array<int, 3>{6, 7, 5}));
+    EXPECT_EQ(
+        (std::array<int, 3>{mission.GetPedsLeft(), mission.GetCarsLeft(), mission.GetFriesLeft()}),
+        (std::array<int, 3>{6, 7, 5}));
     settings.showClouds = savedClouds;
 }
