@@ -43,49 +43,172 @@ struct CarFace {
 
 // The body's 21 faces in drawing order, each with its own texture mapping.
 constexpr CarFace carFaces[] = {
-    {Car::Front, 0, 0, 1, 4,
+    {Car::Front,
+     0,
+     0,
+     1,
+     4,
      {{L, 0, zLow, 1, 1}, {R, 0, zLow, 0, 1}, {R, 0, zSill, 0, 0}, {L, 0, zSill, 1, 0}}},
-    {Car::Top, 0, 0, 1, 4,
+    {Car::Top,
+     0,
+     0,
+     1,
+     4,
      {{L, 0, zSill, 0, 1}, {R, 0, zSill, 1, 1}, {R, yHood, zHood, 1, 0}, {L, yHood, zHood, 0, 1}}},
-    {Car::Wheel, 1, 0, 0, 4,
+    {Car::Wheel,
+     1,
+     0,
+     0,
+     4,
      {{R, yHood, zHood, 0, 0}, {R, 0, zSill, 1, 0}, {R, 0, zLow, 1, 1}, {R, yHood, zLow, 0, 1}}},
-    {Car::Wheel, -1, 0, 0, 4,
+    {Car::Wheel,
+     -1,
+     0,
+     0,
+     4,
      {{L, 0, zSill, 1, 0}, {L, yHood, zHood, 0, 0}, {L, yHood, zLow, 0, 1}, {L, 0, zLow, 1, 1}}},
-    {Car::Windshield, 1, 0, 1, 4,
-     {{R, yMid, zRoof, 0, 0}, {L, yMid, zRoof, 1, 0}, {L, yHood, zHood, 1, 1}, {R, yHood, zHood, 0, 1}}},
-    {Car::DoorPlusX, 1, 0, 0, 4,
-     {{R, yRear, zRoof, 1, 0}, {R, yMid, zRoof, 0, 0}, {R, yMid, zLow, 0, 1}, {R, yRear, zLow, 1, 1}}},
-    {Car::DoorMinusX, -1, 0, 0, 4,
-     {{L, yMid, zRoof, 0, 0}, {L, yRear, zRoof, 1, 0}, {L, yRear, zLow, 1, 1}, {L, yMid, zLow, 0, 1}}},
-    {Car::Top, 0, 0, 1, 4,
-     {{L, yRear, zRoof, 1, 1}, {L, yMid, zRoof, 0, 1}, {R, yMid, zRoof, 0, 0}, {R, yRear, zRoof, 1, 0}}},
-    {Car::SideWindow, 1, 0, 0, 3,
+    {Car::Windshield,
+     1,
+     0,
+     1,
+     4,
+     {{R, yMid, zRoof, 0, 0},
+      {L, yMid, zRoof, 1, 0},
+      {L, yHood, zHood, 1, 1},
+      {R, yHood, zHood, 0, 1}}},
+    {Car::DoorPlusX,
+     1,
+     0,
+     0,
+     4,
+     {{R, yRear, zRoof, 1, 0},
+      {R, yMid, zRoof, 0, 0},
+      {R, yMid, zLow, 0, 1},
+      {R, yRear, zLow, 1, 1}}},
+    {Car::DoorMinusX,
+     -1,
+     0,
+     0,
+     4,
+     {{L, yMid, zRoof, 0, 0},
+      {L, yRear, zRoof, 1, 0},
+      {L, yRear, zLow, 1, 1},
+      {L, yMid, zLow, 0, 1}}},
+    {Car::Top,
+     0,
+     0,
+     1,
+     4,
+     {{L, yRear, zRoof, 1, 1},
+      {L, yMid, zRoof, 0, 1},
+      {R, yMid, zRoof, 0, 0},
+      {R, yRear, zRoof, 1, 0}}},
+    {Car::SideWindow,
+     1,
+     0,
+     0,
+     3,
      {{R, yHood, zHood, 1, 1}, {R, yMid, zHood, 0, 1}, {R, yMid, zRoof, 1, 0}, {}}},
-    {Car::Top, -1, 0, 0, 4,
-     {{L, yHood, zHood, 0, 0}, {L, yMid, zHood, 0, 1}, {L, yMid, zLow, 1, 1}, {L, yHood, zLow, 1, 0}}},
-    {Car::SideWindow, -1, 0, 0, 3,
+    {Car::Top,
+     -1,
+     0,
+     0,
+     4,
+     {{L, yHood, zHood, 0, 0},
+      {L, yMid, zHood, 0, 1},
+      {L, yMid, zLow, 1, 1},
+      {L, yHood, zLow, 1, 0}}},
+    {Car::SideWindow,
+     -1,
+     0,
+     0,
+     3,
      {{L, yMid, zRoof, 1, 0}, {L, yMid, zHood, 0, 1}, {L, yHood, zHood, 1, 1}, {}}},
-    {Car::Top, 1, 0, 0, 4,
-     {{R, yMid, zHood, 0, 1}, {R, yHood, zHood, 0, 0}, {R, yHood, zLow, 1, 0}, {R, yMid, zLow, 1, 1}}},
-    {Car::Windshield, 1, 1, 0, 4,
-     {{L, yTrunk, zHood, 1, 1}, {L, yRear, zRoof, 1, 0}, {R, yRear, zRoof, 0, 0}, {R, yTrunk, zHood, 0, 1}}},
-    {Car::SideWindow, -1, 0, 0, 3,
+    {Car::Top,
+     1,
+     0,
+     0,
+     4,
+     {{R, yMid, zHood, 0, 1},
+      {R, yHood, zHood, 0, 0},
+      {R, yHood, zLow, 1, 0},
+      {R, yMid, zLow, 1, 1}}},
+    {Car::Windshield,
+     1,
+     1,
+     0,
+     4,
+     {{L, yTrunk, zHood, 1, 1},
+      {L, yRear, zRoof, 1, 0},
+      {R, yRear, zRoof, 0, 0},
+      {R, yTrunk, zHood, 0, 1}}},
+    {Car::SideWindow,
+     -1,
+     0,
+     0,
+     3,
      {{L, yRear, zHood, 1, 1}, {L, yRear, zRoof, 1, 0}, {L, yTrunk, zHood, 0, 1}, {}}},
-    {Car::SideWindow, 1, 0, 0, 3,
+    {Car::SideWindow,
+     1,
+     0,
+     0,
+     3,
      {{R, yTrunk, zHood, 0, 1}, {R, yRear, zRoof, 1, 0}, {R, yRear, zHood, 1, 1}, {}}},
-    {Car::Top, -1, 0, 0, 4,
-     {{L, yRear, zHood, 0, 1}, {L, yTrunk, zHood, 0, 0}, {L, yTrunk, zLow, 1, 0}, {L, yRear, zLow, 1, 1}}},
-    {Car::Top, 1, 0, 0, 4,
-     {{R, yTrunk, zHood, 0, 0}, {R, yRear, zHood, 0, 1}, {R, yRear, zLow, 1, 1}, {R, yTrunk, zLow, 1, 0}}},
-    {Car::Wheel, 1, 0, 0, 4,
+    {Car::Top,
+     -1,
+     0,
+     0,
+     4,
+     {{L, yRear, zHood, 0, 1},
+      {L, yTrunk, zHood, 0, 0},
+      {L, yTrunk, zLow, 1, 0},
+      {L, yRear, zLow, 1, 1}}},
+    {Car::Top,
+     1,
+     0,
+     0,
+     4,
+     {{R, yTrunk, zHood, 0, 0},
+      {R, yRear, zHood, 0, 1},
+      {R, yRear, zLow, 1, 1},
+      {R, yTrunk, zLow, 1, 0}}},
+    {Car::Wheel,
+     1,
+     0,
+     0,
+     4,
      {{R, 1, zSill, 1, 0}, {R, yTrunk, zHood, 0, 0}, {R, yTrunk, zLow, 0, 1}, {R, 1, zLow, 1, 0}}},
-    {Car::Wheel, -1, 0, 0, 4,
+    {Car::Wheel,
+     -1,
+     0,
+     0,
+     4,
      {{L, yTrunk, zHood, 0, 0}, {L, 1, zSill, 1, 0}, {L, 1, zLow, 1, 1}, {L, yTrunk, zLow, 0, 1}}},
-    {Car::Top, 0, 0, 1, 4,
-     {{R, yTrunk, zHood, 1, 0}, {R, 1, zSill, 1, 1}, {L, 1, zSill, 0, 1}, {L, yTrunk, zHood, 0, 0}}},
-    {Car::Back, 0, 0, 1, 4,
+    {Car::Top,
+     0,
+     0,
+     1,
+     4,
+     {{R, yTrunk, zHood, 1, 0},
+      {R, 1, zSill, 1, 1},
+      {L, 1, zSill, 0, 1},
+      {L, yTrunk, zHood, 0, 0}}},
+    {Car::Back,
+     0,
+     0,
+     1,
+     4,
      {{L, 1, zSill, 1, 0}, {R, 1, zSill, 0, 0}, {R, 1, zLow, 0, 1}, {L, 1, zLow, 1, 1}}},
 };
+
+// A face's normal and corners, inside glBegin and glEnd.
+void DrawFace(const CarFace& face) {
+    glNormal3f(face.nx, face.ny, face.nz);
+    for (int i = 0; i < face.vertexCount; ++i) {
+        glTexCoord2f(face.v[i].s, face.v[i].t);
+        glVertex3f(face.v[i].x, face.v[i].y, face.v[i].z);
+    }
+}
 
 float PaleShade() {
     return static_cast<float>(1.0 - (std::rand() % shadeChoices) / shadeStep);
@@ -128,15 +251,28 @@ void Car::DrawGeometry() {
         glEnable(static_cast<GLenum>(settings.textureTarget));
     }
     glRotatef(static_cast<float>(facing + 90), 0.0f, 0.0f, 1.0f);
-    for (const CarFace& face : carFaces) {
-        glBindTexture(GL_TEXTURE_2D, textures[face.texture]);
-        glBegin(face.vertexCount == 3 ? GL_TRIANGLES : GL_QUADS);
-        glNormal3f(face.nx, face.ny, face.nz);
-        for (int i = 0; i < face.vertexCount; ++i) {
-            glTexCoord2f(face.v[i].s, face.v[i].t);
-            glVertex3f(face.v[i].x, face.v[i].y, face.v[i].z);
+    if (settings.classicRenderer != 0) {
+        for (const CarFace& face : carFaces) {
+            glBindTexture(GL_TEXTURE_2D, textures[face.texture]);
+            glBegin(face.vertexCount == 3 ? GL_TRIANGLES : GL_QUADS);
+            DrawFace(face);
+            glEnd();
         }
-        glEnd();
+    } else {
+        // The faces do not overlap, so they can go by texture: one bind and
+        // at most two draws per texture instead of one of each per face.
+        for (int role = 0; role < roleCount; ++role) {
+            glBindTexture(GL_TEXTURE_2D, textures[role]);
+            for (const int corners : {4, 3}) {
+                glBegin(corners == 3 ? GL_TRIANGLES : GL_QUADS);
+                for (const CarFace& face : carFaces) {
+                    if (face.texture == role && face.vertexCount == corners) {
+                        DrawFace(face);
+                    }
+                }
+                glEnd();
+            }
+        }
     }
     glDisable(GL_TEXTURE_2D);
     glPopMatrix();

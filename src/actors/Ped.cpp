@@ -1,6 +1,7 @@
 #include "actors/Ped.h"
 
 #include "city/TextureSet.h"
+#include "shell/Settings.h"
 
 #include <GL/gl.h>
 
@@ -31,38 +32,66 @@ struct BoxTextures {
     bool withBottom;
 };
 
-// One face mapping the whole texture the way it is stored: t = 0 at the top
-// of the picture, s = 0 at its left as seen from outside. Corners come
-// top-left, top-right, bottom-right, bottom-left as seen from outside, and are
-// sent counter-clockwise.
-void DrawFace(const uint32_t texture, const float nx, const float ny, const float nz,
-              const float (&corners)[4][3]) {
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glBegin(GL_QUADS);
-    glNormal3f(nx, ny, nz);
+// One face of a box: its texture, outward normal and corners top-left,
+// top-right, bottom-right, bottom-left as seen from outside.
+struct BoxFace {
+    uint32_t texture;
+    float normal[3];
+    float corners[4][3];
+};
+
+// A face's quad mapping the whole texture the way it is stored: t = 0 at the
+// top of the picture, s = 0 at its left as seen from outside, sent
+// counter-clockwise. Inside glBegin and glEnd.
+void EmitFace(const BoxFace& face) {
+    glNormal3fv(face.normal);
     glTexCoord2f(0.0f, 0.0f);
-    glVertex3fv(corners[0]);
+    glVertex3fv(face.corners[0]);
     glTexCoord2f(0.0f, 1.0f);
-    glVertex3fv(corners[3]);
+    glVertex3fv(face.corners[3]);
     glTexCoord2f(1.0f, 1.0f);
-    glVertex3fv(corners[2]);
+    glVertex3fv(face.corners[2]);
     glTexCoord2f(1.0f, 0.0f);
-    glVertex3fv(corners[1]);
-    glEnd();
+    glVertex3fv(face.corners[1]);
 }
 
 // A textured box from -h to h on each axis. Side faces stand upright (the
 // picture's top at +z); the top face has the picture's top towards +y.
 void DrawBox(const float h, const BoxTextures& t) {
+    const BoxFace faces[] = {
+        {t.posY, {0, 1, 0}, {{h, h, h}, {-h, h, h}, {-h, h, -h}, {h, h, -h}}},
+        {t.negY, {0, -1, 0}, {{-h, -h, h}, {h, -h, h}, {h, -h, -h}, {-h, -h, -h}}},
+        {t.posX, {1, 0, 0}, {{h, -h, h}, {h, h, h}, {h, h, -h}, {h, -h, -h}}},
+        {t.negX, {-1, 0, 0}, {{-h, h, h}, {-h, -h, h}, {-h, -h, -h}, {-h, h, -h}}},
+        {t.posZ, {0, 0, 1}, {{-h, h, h}, {h, h, h}, {h, -h, h}, {-h, -h, h}}},
+        {t.negZ, {0, 0, -1}, {{h, h, -h}, {-h, h, -h}, {-h, -h, -h}, {h, -h, -h}}},
+    };
+    const int count = t.withBottom ? 6 : 5;
     glEnable(GL_TEXTURE_2D);
-    DrawFace(t.posY, 0.0f, 1.0f, 0.0f, {{h, h, h}, {-h, h, h}, {-h, h, -h}, {h, h, -h}});
-    DrawFace(t.negY, 0.0f, -1.0f, 0.0f, {{-h, -h, h}, {h, -h, h}, {h, -h, -h}, {-h, -h, -h}});
-    DrawFace(t.posX, 1.0f, 0.0f, 0.0f, {{h, -h, h}, {h, h, h}, {h, h, -h}, {h, -h, -h}});
-    DrawFace(t.negX, -1.0f, 0.0f, 0.0f, {{-h, h, h}, {-h, -h, h}, {-h, -h, -h}, {-h, h, -h}});
-    DrawFace(t.posZ, 0.0f, 0.0f, 1.0f, {{-h, h, h}, {h, h, h}, {h, -h, h}, {-h, -h, h}});
-    if (t.withBottom) {
-        DrawFace(t.negZ, 0.0f, 0.0f, -1.0f,
-                 {{h, h, -h}, {-h, h, -h}, {-h, -h, -h}, {h, -h, -h}});
+    if (settings.classicRenderer != 0) {
+        for (int i = 0; i < count; ++i) {
+            glBindTexture(GL_TEXTURE_2D, faces[i].texture);
+            glBegin(GL_QUADS);
+            EmitFace(faces[i]);
+            glEnd();
+        }
+    } else {
+        // A box's faces do not overlap: one bind and one draw per texture.
+        bool drawn[6] = {};
+        for (int i = 0; i < count; ++i) {
+            if (drawn[i]) {
+                continue;
+            }
+            glBindTexture(GL_TEXTURE_2D, faces[i].texture);
+            glBegin(GL_QUADS);
+            for (int j = i; j < count; ++j) {
+                if (!drawn[j] && faces[j].texture == faces[i].texture) {
+                    EmitFace(faces[j]);
+                    drawn[j] = true;
+                }
+            }
+            glEnd();
+        }
     }
     glDisable(GL_TEXTURE_2D);
 }

@@ -5,16 +5,20 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class MapObject;
 
-// CityBatch: the whole static city in one display list per window, its faces
-// grouped by texture, so that a frame draws the city with a handful of
-// texture binds and draws instead of one list, six binds and a matrix per map
-// object. Faces are kept in world coordinates (the camera lives in the
-// projection matrix), with the colour, normal and texture coordinates that
-// each map object's own list gives them, so the picture is the same.
+// CityBatch: the static city in a few display lists per window, one for each
+// square district of the map, with the faces of a district grouped by
+// texture. A frame draws the city with a few hundred texture binds and draws
+// instead of one list, six binds and a matrix per map object; districts
+// outside the view are skipped and the others drawn nearest first, so that
+// the depth test spares the texturing of what nearer buildings hide. Faces
+// are kept in world coordinates (the camera lives in the projection matrix),
+// with the colour, normal and texture coordinates that each map object's own
+// list gives them, so the picture is the same.
 //
 // The map objects add their faces (MapObject::AddToBatch) right after they
 // compiled their own lists in the same window, so the batch sees the same
@@ -37,9 +41,13 @@ public:
     // window's list, replacing the list built there before. Without a GL
     // context nothing is compiled.
     void Build(const std::vector<std::unique_ptr<MapObject>>& objects);
-    // Calls the current window's list with the model matrix reset; false if
-    // this window has no list (the caller then draws the objects one by one).
-    bool Draw() const;
+    // Calls the current window's lists of the districts in view, nearest to
+    // the eye first, with the model matrix reset; false if this window has no
+    // lists (the caller then draws the objects one by one).
+    bool Draw(float eyeX, float eyeY) const;
+
+    // Edge of a district in world units: the game's city has 4 x 4.
+    static constexpr float districtSize = 2500.0f;
 
     // Face collection, used by the map objects. Texture 0 draws untextured;
     // while the textures setting is off every face does.
@@ -62,10 +70,26 @@ private:
         std::vector<Vertex> quads;
         std::vector<Vertex> triangles;
     };
+    // The faces of one district, by texture name (0 first), and the box
+    // around them.
+    struct District {
+        std::map<uint32_t, Group> groups;
+        float low[3] = {0, 0, 0};
+        float high[3] = {0, 0, 0};
+        bool empty = true;
+    };
+    // A district's compiled list in a window.
+    struct CompiledDistrict {
+        uint32_t list;
+        float low[3];
+        float high[3];
+    };
 
-    void Compile() const;
+    District& DistrictOf(const Corner* corners, int count);
+    static void Compile(const District& district);
 
-    std::map<uint32_t, Group> groups; // by texture name, 0 first
-    uint32_t lists[DisplayListTable::windowCount] = {};
+    std::map<std::pair<int, int>, District> districts;
+    std::vector<CompiledDistrict> compiled[DisplayListTable::windowCount];
+    uint32_t listBase[DisplayListTable::windowCount] = {};
     int listWindow[DisplayListTable::windowCount] = {};
 };

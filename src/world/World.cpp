@@ -99,6 +99,10 @@ void World::Update() {
 }
 
 void World::Draw() {
+    if (settings.classicRenderer == 0) {
+        DrawSkyLast();
+        return;
+    }
     // The sky is drawn before the camera is set, with last frame's projection.
     Timed(TimeStats::Atmosphere, [this] { DrawAtmosphere(); });
     Timed(TimeStats::Camera, [this] { SetupCamera(); });
@@ -106,6 +110,33 @@ void World::Draw() {
     Timed(TimeStats::Peds, [this] { DrawPeds(); });
     Timed(TimeStats::Cars, [this] { DrawCars(); });
     Timed(TimeStats::Fries, [this] { DrawFries(); });
+    Timed(TimeStats::Clouds, [this] { DrawClouds(); });
+    Timed(TimeStats::BirdGeometry, [this] { bird.Draw(); });
+    Timed(TimeStats::Osd, [this] { DrawOSD(); });
+}
+
+void World::DrawSkyLast() {
+    // The same picture as Draw: the sky box encloses everything opaque, and
+    // depth decides what shows whatever the order. Drawn after the opaque
+    // scene (and before the translucent clouds), only the pixels of sky that
+    // show are textured. It keeps last frame's projection, as in Draw.
+    GLfloat skyProjection[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, skyProjection);
+    SetSceneState();
+    Timed(TimeStats::Camera, [this] { SetupCamera(); });
+    Timed(TimeStats::MapObjects, [this] { DrawMapObjs(); });
+    Timed(TimeStats::Peds, [this] { DrawPeds(); });
+    Timed(TimeStats::Cars, [this] { DrawCars(); });
+    Timed(TimeStats::Fries, [this] { DrawFries(); });
+    Timed(TimeStats::Atmosphere, [this, &skyProjection] {
+        glMatrixMode(GL_PROJECTION);
+        glPushMatrix();
+        glLoadMatrixf(skyProjection);
+        DrawAtmosphere();
+        glMatrixMode(GL_PROJECTION);
+        glPopMatrix();
+        glMatrixMode(GL_MODELVIEW);
+    });
     Timed(TimeStats::Clouds, [this] { DrawClouds(); });
     Timed(TimeStats::BirdGeometry, [this] { bird.Draw(); });
     Timed(TimeStats::Osd, [this] { DrawOSD(); });

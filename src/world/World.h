@@ -54,6 +54,9 @@ public:
     void Update();
     void Draw();
     void DrawSecondView();
+    // Draw's steps with the sky after the opaque scene: the same picture
+    // with fewer pixels shaded. Draw uses it unless --classic-renderer.
+    void DrawSkyLast();
     void SetupCamera();
     void Begin2D();
     void End2D();
@@ -65,6 +68,9 @@ public:
     void LoadTextures();
     void CompileMapObjects();
     void DrawAtmosphere();
+    // What the sky leaves for the rest of the frame: culling and depth test
+    // on, texturing off, filled faces, lighting as set.
+    void SetSceneState();
     void DrawMapObjs();
 
     // --- population (WorldPopulation.cpp)

@@ -63,6 +63,11 @@ void World::DrawAtmosphere() {
         }
         glEnd();
     }
+    SetSceneState();
+    glPopMatrix();
+}
+
+void World::SetSceneState() {
     glDisable(GL_TEXTURE_2D);
     glPolygonMode(GL_FRONT, GL_FILL);
     glEnable(GL_DEPTH_TEST);
@@ -70,13 +75,13 @@ void World::DrawAtmosphere() {
         glEnable(GL_LIGHTING);
     }
     glEnable(GL_CULL_FACE);
-    glPopMatrix();
 }
 
 void World::DrawMapObjs() {
     // The batch draws the same faces as the objects' own lists with a
     // fraction of the calls; --classic-renderer draws object by object.
-    if (settings.classicRenderer == 0 && cityBatch.Draw()) {
+    const Point eye = bird.GetEye();
+    if (settings.classicRenderer == 0 && cityBatch.Draw(eye.GetX(), eye.GetY())) {
         return;
     }
     for (const std::unique_ptr<MapObject>& object : mapObjects) {

@@ -1,0 +1,59 @@
+// Benchmark of what the game does every tick while it waits in the main
+// menu: one paused tick and one frame of the 800 x 800 window (the city, the
+// HUD, the menu and the intro text), on the batched renderer (argument 0) and
+// on --classic-renderer (argument 1). The CPU column is the process's CPU
+// time, the GL driver's rasterizer threads included; times 1000 / 17 ticks a
+// second it is the CPU a second that waiting in the menu must cost at most
+// (bench/paused_cpu.sh compares it with the running game).
+//
+// Run from the build directory, which holds textures/ and config/, under
+// xvfb-run: the window is the game's own.
+
+#include "shell/GameMenus.h"
+#include "shell/Settings.h"
+#include "shell/Shell.h"
+
+#include <GL/freeglut.h>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A tick is due every 1000 / 60 ms and runs once the clock has passed it.
+constexpr unsigned int tickStep = 17;
+
+void EnsureGame() {
+    if (glutGet(GLUT_INIT_STATE) != 0) {
+        return;
+    }
+    int argc = 1;
+    char name[] = "gullmar_bench";
+    char* argv[] = {name, nullptr};
+    glutInit(&argc, argv);
+    settings.windowMode = 1;
+    settings.seed = 1;
+    CreateMainWindow();
+    InitGame();
+    BuildMenus();
+    OnReshape(mainWindowSize, mainWindowSize);
+}
+
+void PausedTickAndFrame(benchmark::State& state) {
+    EnsureGame();
+    settings.classicRenderer = static_cast<int>(state.range(0));
+    unsigned int now = 0;
+    for (auto _ : state) {
+        now += tickStep;
+        RunTick(now);
+        OnDisplay();
+    }
+}
+
+} // namespace
+
+BENCHMARK(PausedTickAndFrame)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->MinTime(3.0);
