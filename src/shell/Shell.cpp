@@ -1,6 +1,7 @@
 #include "shell/Shell.h"
 
 #include "shell/GameClock.h"
+#include "shell/OverlayText.h"
 #include "shell/Globals.h"
 #include "shell/Settings.h"
 
@@ -42,6 +43,9 @@ constexpr double fieldOfView = 70.0;
 constexpr double aspectRatio = 1.0;
 constexpr double nearPlane = 0.1;
 constexpr double farPlane = 10000.0;
+
+// The intro text as a texture, for the batched renderer.
+OverlayText introCache;
 
 bool WindowExists() {
     return shell.mainWindowId > 0;
@@ -155,6 +159,11 @@ void OnDisplay() {
     timeStats.Start(TimeStats::Display);
     displayListTable.SelectWindow(0);
     ++frameCounter;
+    const bool cachedIntro = shell.introHidden == 0 && settings.classicRenderer == 0;
+    if (cachedIntro) {
+        introCache.Prepare(introX, introY, introText, static_cast<int>(shell.windowWidth),
+                           static_cast<int>(shell.windowHeight));
+    }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     world.Draw();
     world.Begin2D();
@@ -164,7 +173,7 @@ void OnDisplay() {
     if (configMenu.IsVisible()) {
         configMenu.Draw();
     }
-    if (shell.introHidden == 0) {
+    if (shell.introHidden == 0 && !(cachedIntro && introCache.Draw())) {
         DrawText(introX, introY, introText);
     }
     world.End2D();

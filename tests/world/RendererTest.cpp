@@ -6,6 +6,7 @@
 #include "city/MapObject.h"
 #include "shell/GameClock.h"
 #include "shell/Globals.h"
+#include "shell/OverlayText.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
 #include "support/GlContext.h"
@@ -188,6 +189,44 @@ TEST_F(RendererTest, BothRenderersDrawTheSamePicture) {
         const std::set<Rgb> colours(actual.begin(), actual.end());
         EXPECT_GT(colours.size(), 200u);
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(RendererTest, TheIntroTextFromItsTextureIsTheBitmapText) {
+    const int width = glutGet(GLUT_WINDOW_WIDTH);
+    const int height = glutGet(GLUT_WINDOW_HEIGHT);
+    glViewport(0, 0, width, height);
+    world.SetViewSize(static_cast<float>(width), static_cast<float>(height));
+    const char* text = "Welcome!\n\nW / S: faster, slower\n  gjpqy|@#";
+    const auto frame = [&](const bool cached) {
+        OverlayText intro;
+        if (cached) {
+            intro.Prepare(20.0f, -60.0f, text, width, height);
+        }
+        glClearColor(0.2f, 0.3f, 0.4f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        world.Begin2D();
+        if (cached) {
+            EXPECT_TRUE(intro.Draw());
+        } else {
+            DrawText(20.0f, -60.0f, text);
+        }
+        world.End2D();
+        glFinish();
+        return ReadPixels(0, 0, width, height);
+    };
+    const std::vector<Rgb> bitmap = frame(false);
+    const std::vector<Rgb> cached = frame(true);
+    EXPECT_EQ(bitmap, cached);
+    const std::set<Rgb> colours(cached.begin(), cached.end());
+    EXPECT_EQ(colours.size(), 2u) << "the background and white text";
+
+    OverlayText none;
+    EXPECT_FALSE(none.Draw()) << "nothing prepared";
 }
 
 } // namespace
