@@ -7,7 +7,10 @@ set -euo pipefail
 
 packages=(g++ cmake make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri)
 if [ "${1:-play}" = "test" ]; then
-  packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick python3)
+  # clang and its runtime build the fuzz targets; llvm brings llvm-symbolizer
+  # for readable sanitizer reports.
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick python3
+             clang libclang-rt-14-dev llvm)
 else
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
 fi
