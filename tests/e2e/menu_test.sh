@@ -53,8 +53,10 @@ QUIT_Y=707
 e2e_log "main menu at start"
 hover 400 400
 e2e_wait_for not_highlighted $START_Y || e2e_fail "START is highlighted without the pointer on it"
+# The first frames may not be drawn yet: wait for the title to show.
+title_drawn() { start_title=$(title_mask) && [ "${start_title//0/}" != "" ]; }
+e2e_wait_for title_drawn || e2e_fail "no title text on the main menu at start"
 start_title=$(title_mask)
-[ "${start_title//0/}" != "" ] || e2e_fail "no title text on the main menu at start"
 hover 200 $START_Y
 e2e_wait_for highlighted $START_Y || e2e_fail "the main menu is not up at start (START not highlighted)"
 
