@@ -98,16 +98,6 @@ void CityBatch::AddTriangle(const uint32_t texture, const Colour& colour,
     }
 }
 
-size_t CityBatch::PendingVertexCount() const {
-    size_t count = 0;
-    for (const auto& [key, district] : districts) {
-        for (const auto& [texture, group] : district.groups) {
-            count += group.quads.size() + group.triangles.size();
-        }
-    }
-    return count;
-}
-
 void CityBatch::Build(const std::vector<std::unique_ptr<MapObject>>& objects) {
     districts.clear();
     for (const std::unique_ptr<MapObject>& object : objects) {

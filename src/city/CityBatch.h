@@ -56,9 +56,6 @@ public:
     void AddTriangle(uint32_t texture, const Colour& colour, const float (&normals)[3][3],
                      const Corner (&corners)[3]);
 
-    // Faces collected for the next compile; for tests.
-    size_t PendingVertexCount() const;
-
 private:
     struct Vertex {
         Corner corner;
