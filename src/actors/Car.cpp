@@ -5,6 +5,7 @@
 
 #include <GL/gl.h>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -161,5 +162,78 @@ void Car::DrawGeometry() {
         }
     }
     glDisable(GL_TEXTURE_2D);
+    glPopMatrix();
+}
+
+void Car::DrawAll(const std::vector<std::unique_ptr<Car>>& cars) {
+    // Each car's faces through its model matrix and its facing, with normals
+    // through the inverse of its scale (what GL_NORMALIZE makes of them).
+    struct Placed {
+        Matrix matrix;
+        Matrix turn;
+        const Car* car;
+    };
+    std::vector<Placed> placed;
+    placed.reserve(cars.size());
+    for (const std::unique_ptr<Car>& car : cars) {
+        Matrix turn;
+        turn.SetRotationZ(static_cast<float>(car->facing + 90));
+        placed.push_back({car->GetModelMatrix() * turn, turn, car.get()});
+    }
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    if (settings.textureTarget != 0) {
+        glEnable(static_cast<GLenum>(settings.textureTarget));
+    }
+    for (int role = 0; role < roleCount; ++role) {
+        for (const int corners : {4, 3}) {
+            bool any = false;
+            for (const CarFace& face : carFaces) {
+                any = any || (face.texture == role && face.vertexCount == corners);
+            }
+            if (!any) {
+                continue;
+            }
+            uint32_t bound = 0;
+            bool begun = false;
+            for (const Placed& p : placed) {
+                const uint32_t texture = p.car->textures[role];
+                if (!begun || texture != bound) {
+                    if (begun) {
+                        glEnd();
+                    }
+                    glBindTexture(GL_TEXTURE_2D, texture);
+                    glBegin(corners == 3 ? GL_TRIANGLES : GL_QUADS);
+                    bound = texture;
+                    begun = true;
+                }
+                const float* colour = p.car->GetColour();
+                glColor3f(colour[0], colour[1], colour[2]);
+                const Vector& scale = p.car->GetScale();
+                for (const CarFace& face : carFaces) {
+                    if (face.texture != role || face.vertexCount != corners) {
+                        continue;
+                    }
+                    const Vector turned = p.turn * Vector(face.nx, face.ny, face.nz);
+                    const float nx = turned.GetX() / scale.GetX();
+                    const float ny = turned.GetY() / scale.GetY();
+                    const float nz = turned.GetZ() / scale.GetZ();
+                    const float length = std::sqrt(nx * nx + ny * ny + nz * nz);
+                    glNormal3f(nx / length, ny / length, nz / length);
+                    for (int i = 0; i < face.vertexCount; ++i) {
+                        const Point corner = p.matrix * Point(face.v[i].x, face.v[i].y, face.v[i].z);
+                        glTexCoord2f(face.v[i].s, face.v[i].t);
+                        glVertex3f(corner.GetX(), corner.GetY(), corner.GetZ());
+                    }
+                }
+            }
+            if (begun) {
+                glEnd();
+            }
+        }
+    }
+    glDisable(GL_TEXTURE_2D);
+    glColor3f(neutralGrey, neutralGrey, neutralGrey);
     glPopMatrix();
 }

@@ -126,7 +126,7 @@ void World::DrawSkyLast() {
     Timed(TimeStats::Camera, [this] { SetupCamera(); });
     Timed(TimeStats::MapObjects, [this] { DrawMapObjs(); });
     Timed(TimeStats::Peds, [this] { DrawPeds(); });
-    Timed(TimeStats::Cars, [this] { DrawCars(); });
+    Timed(TimeStats::Cars, [this] { Car::DrawAll(cars); });
     Timed(TimeStats::Fries, [this] { DrawFries(); });
     Timed(TimeStats::Atmosphere, [this, &skyProjection] {
         glMatrixMode(GL_PROJECTION);
