@@ -5,6 +5,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -55,18 +56,22 @@ void EmitFace(const BoxFace& face) {
     glVertex3fv(face.corners[1]);
 }
 
-// A textured box from -h to h on each axis. Side faces stand upright (the
-// picture's top at +z); the top face has the picture's top towards +y.
+// The faces of a textured box from -h to h on each axis; returns how many
+// (no bottom unless asked for). Side faces stand upright (the picture's top
+// at +z); the top face has the picture's top towards +y.
+int BoxFaces(const float h, const BoxTextures& t, BoxFace (&faces)[6]) {
+    faces[0] = {t.posY, {0, 1, 0}, {{h, h, h}, {-h, h, h}, {-h, h, -h}, {h, h, -h}}};
+    faces[1] = {t.negY, {0, -1, 0}, {{-h, -h, h}, {h, -h, h}, {h, -h, -h}, {-h, -h, -h}}};
+    faces[2] = {t.posX, {1, 0, 0}, {{h, -h, h}, {h, h, h}, {h, h, -h}, {h, -h, -h}}};
+    faces[3] = {t.negX, {-1, 0, 0}, {{-h, h, h}, {-h, -h, h}, {-h, -h, -h}, {-h, h, -h}}};
+    faces[4] = {t.posZ, {0, 0, 1}, {{-h, h, h}, {h, h, h}, {h, -h, h}, {-h, -h, h}}};
+    faces[5] = {t.negZ, {0, 0, -1}, {{h, h, -h}, {-h, h, -h}, {-h, -h, -h}, {h, -h, -h}}};
+    return t.withBottom ? 6 : 5;
+}
+
 void DrawBox(const float h, const BoxTextures& t) {
-    const BoxFace faces[] = {
-        {t.posY, {0, 1, 0}, {{h, h, h}, {-h, h, h}, {-h, h, -h}, {h, h, -h}}},
-        {t.negY, {0, -1, 0}, {{-h, -h, h}, {h, -h, h}, {h, -h, -h}, {-h, -h, -h}}},
-        {t.posX, {1, 0, 0}, {{h, -h, h}, {h, h, h}, {h, h, -h}, {h, -h, -h}}},
-        {t.negX, {-1, 0, 0}, {{-h, h, h}, {-h, -h, h}, {-h, -h, -h}, {-h, h, -h}}},
-        {t.posZ, {0, 0, 1}, {{-h, h, h}, {h, h, h}, {h, -h, h}, {-h, -h, h}}},
-        {t.negZ, {0, 0, -1}, {{h, h, -h}, {-h, h, -h}, {-h, -h, -h}, {h, -h, -h}}},
-    };
-    const int count = t.withBottom ? 6 : 5;
+    BoxFace faces[6];
+    const int count = BoxFaces(h, t, faces);
     glEnable(GL_TEXTURE_2D);
     if (settings.classicRenderer != 0) {
         for (int i = 0; i < count; ++i) {
@@ -126,7 +131,7 @@ void Ped::SetTextures(const TextureSet& textures) {
     textureLimb = textures.Get(TextureSet::PedBack);
 }
 
-void Ped::DrawGeometry() {
+void Ped::Animate() {
     if (hitCount != 0) {
         swing += panicSwingStep;
         speed = panicSpeed;
@@ -137,7 +142,17 @@ void Ped::DrawGeometry() {
         Turn();
     }
     ++frameCounter;
+}
 
+float Ped::SwingAngle() {
+    if (swing % swingTurnAround == 0) {
+        swing = -swing;
+    }
+    return static_cast<float>(swing);
+}
+
+void Ped::DrawGeometry() {
+    Animate();
     glPushMatrix();
     glRotatef(static_cast<float>(facing + 90), 0.0f, 0.0f, 1.0f);
     DrawBody(0.0f, 0.0f, bodyHeight);
@@ -145,10 +160,7 @@ void Ped::DrawGeometry() {
 }
 
 void Ped::DrawBody(const float x, const float y, const float z) {
-    if (swing % swingTurnAround == 0) {
-        swing = -swing;
-    }
-    const float angle = static_cast<float>(swing);
+    const float angle = SwingAngle();
     glTranslatef(x, y, z);
 
     glPushMatrix();
@@ -190,5 +202,138 @@ void Ped::DrawBody(const float x, const float y, const float z) {
     glRotatef(-angle, 1.0f, 0.0f, 0.0f);
     glTranslatef(0.0f, 0.0f, -3.0f);
     DrawLimb(0.5f, textureLimb);
+    glPopMatrix();
+}
+
+void Ped::DrawAll(const std::vector<std::unique_ptr<Ped>>& peds) {
+    // Each ped animates as DrawGeometry does; its six boxes are then placed
+    // on the CPU through the same transforms, normals through the inverse of
+    // each box's scale (what GL_NORMALIZE makes of them), and the faces of
+    // every ped that share a texture go in one draw.
+    const auto translation = [](const float x, const float y, const float z) {
+        Matrix m;
+        m.SetTranslation(x, y, z);
+        return m;
+    };
+    const auto scaling = [](const float x, const float y, const float z) {
+        Matrix m;
+        m.SetScale(x, y, z);
+        return m;
+    };
+    const auto turnX = [](const float degrees) {
+        Matrix m;
+        m.SetRotationX(degrees);
+        return m;
+    };
+    const auto turnZ = [](const float degrees) {
+        Matrix m;
+        m.SetRotationZ(degrees);
+        return m;
+    };
+    struct Quad {
+        uint32_t texture;
+        const float* colour;
+        float normal[3];
+        Point corners[4];
+    };
+    static std::vector<Quad> quads;
+    quads.clear();
+    for (const std::unique_ptr<Ped>& ped : peds) {
+        ped->Animate();
+        const float angle = ped->SwingAngle();
+        const Matrix body = ped->GetModelMatrix() * turnZ(static_cast<float>(ped->facing + 90)) *
+                            translation(0.0f, 0.0f, bodyHeight);
+        const uint32_t limb = ped->textureLimb;
+        const BoxTextures limbs = {limb, limb, limb, limb, limb, limb, true};
+        struct Part {
+            Matrix matrix;
+            float half;
+            BoxTextures textures;
+            float scale[3];
+        };
+        const Part parts[] = {
+            {body * turnZ(angle + 180.0f),
+             1.0f,
+             {ped->textureHeadSide, ped->textureHeadSide, ped->textureHeadFace, ped->textureHeadTop,
+              ped->textureHeadBack, 0, false},
+             {1.0f, 1.0f, 1.0f}},
+            {body * translation(0.75f, 0.0f, -5.0f) * turnX(angle) *
+                 translation(0.0f, 0.0f, -3.0f) * scaling(0.5f, 0.5f, 2.0f),
+             1.0f,
+             limbs,
+             {0.5f, 0.5f, 2.0f}},
+            {body * translation(1.3f, 0.0f, -1.5f) * turnX(-angle) *
+                 translation(0.0f, 0.0f, -2.0f) * scaling(0.3f, 0.3f, 2.0f),
+             1.0f,
+             limbs,
+             {0.3f, 0.3f, 2.0f}},
+            {body * turnZ(180.0f) * scaling(2.0f, 2.0f, 5.0f) * translation(0.0f, 0.0f, -0.75f),
+             0.5f,
+             {limb, limb, ped->textureFront, ped->textureBack, limb, 0, false},
+             {2.0f, 2.0f, 5.0f}},
+            {body * translation(-1.3f, 0.0f, -1.5f) * turnX(angle) *
+                 translation(0.0f, 0.0f, -2.0f) * scaling(0.3f, 0.3f, 2.0f),
+             1.0f,
+             limbs,
+             {0.3f, 0.3f, 2.0f}},
+            {body * translation(-0.75f, 0.0f, -5.0f) * turnX(-angle) *
+                 translation(0.0f, 0.0f, -3.0f) * scaling(0.5f, 0.5f, 2.0f),
+             1.0f,
+             limbs,
+             {0.5f, 0.5f, 2.0f}},
+        };
+        for (const Part& part : parts) {
+            BoxFace faces[6];
+            const int count = BoxFaces(part.half, part.textures, faces);
+            for (int f = 0; f < count; ++f) {
+                const BoxFace& face = faces[f];
+                Quad quad{face.texture, ped->GetColour(), {}, {}};
+                // A direction (w = 0): the translations leave it alone.
+                Vector direction;
+                direction.Set(face.normal[0] / (part.scale[0] * part.scale[0]),
+                              face.normal[1] / (part.scale[1] * part.scale[1]),
+                              face.normal[2] / (part.scale[2] * part.scale[2]), 0.0f);
+                const Vector normal = part.matrix * direction;
+                const float length = normal.Length();
+                quad.normal[0] = normal.GetX() / length;
+                quad.normal[1] = normal.GetY() / length;
+                quad.normal[2] = normal.GetZ() / length;
+                for (int i = 0; i < 4; ++i) {
+                    quad.corners[i] = part.matrix * Point(face.corners[i][0], face.corners[i][1],
+                                                          face.corners[i][2]);
+                }
+                quads.push_back(quad);
+            }
+        }
+    }
+    std::stable_sort(quads.begin(), quads.end(),
+                     [](const Quad& a, const Quad& b) { return a.texture < b.texture; });
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glEnable(GL_TEXTURE_2D);
+    for (size_t first = 0; first < quads.size();) {
+        const uint32_t texture = quads[first].texture;
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glBegin(GL_QUADS);
+        size_t next = first;
+        for (; next < quads.size() && quads[next].texture == texture; ++next) {
+            const Quad& quad = quads[next];
+            glColor3fv(quad.colour);
+            glNormal3fv(quad.normal);
+            // The whole picture as stored: t = 0 at its top, s = 0 at its left.
+            constexpr int order[4] = {0, 3, 2, 1};
+            constexpr float st[4][2] = {{0, 0}, {0, 1}, {1, 1}, {1, 0}};
+            for (int i = 0; i < 4; ++i) {
+                const Point& corner = quad.corners[order[i]];
+                glTexCoord2fv(st[i]);
+                glVertex3f(corner.GetX(), corner.GetY(), corner.GetZ());
+            }
+        }
+        glEnd();
+        first = next;
+    }
+    glDisable(GL_TEXTURE_2D);
+    glColor3f(neutralGrey, neutralGrey, neutralGrey);
     glPopMatrix();
 }

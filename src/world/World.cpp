@@ -125,7 +125,7 @@ void World::DrawSkyLast() {
     SetSceneState();
     Timed(TimeStats::Camera, [this] { SetupCamera(); });
     Timed(TimeStats::MapObjects, [this] { DrawMapObjs(); });
-    Timed(TimeStats::Peds, [this] { DrawPeds(); });
+    Timed(TimeStats::Peds, [this] { Ped::DrawAll(peds); });
     Timed(TimeStats::Cars, [this] { Car::DrawAll(cars); });
     Timed(TimeStats::Fries, [this] { DrawFries(); });
     Timed(TimeStats::Atmosphere, [this, &skyProjection] {
