@@ -222,8 +222,9 @@ void Car::DrawAll(const std::vector<std::unique_ptr<Car>>& cars) {
                     const float length = std::sqrt(nx * nx + ny * ny + nz * nz);
                     glNormal3f(nx / length, ny / length, nz / length);
                     for (int i = 0; i < face.vertexCount; ++i) {
-                        const Point corner = p.matrix * Point(face.v[i].x, face.v[i].y, face.v[i].z);
-                        glTexCoord2f(face.v[i].s, face.v[i].t);
+                        const CarVertex& v = face.v[i];
+                        const Point corner = p.matrix * Point(v.x, v.y, v.z);
+                        glTexCoord2f(v.s, v.t);
                         glVertex3f(corner.GetX(), corner.GetY(), corner.GetZ());
                     }
                 }
