@@ -38,7 +38,7 @@ public:
     CityBatch& operator=(const CityBatch&) = delete;
 
     // Collects the faces of every object and compiles them into the current
-    // window's list, replacing the list built there before. Without a GL
+    // window's lists, replacing those built there before. Without a GL
     // context nothing is compiled.
     void Build(const std::vector<std::unique_ptr<MapObject>>& objects);
     // Calls the current window's lists of the districts in view, nearest to

@@ -12,7 +12,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <iterator>
+#include <vector>
 
 namespace {
 
