@@ -161,11 +161,19 @@ void Gauge::DrawTextGauge() const {
 void Gauge::DrawBar(const bool horizontal) const {
     DrawText(x, y, label);
     const int slices = SliceCount();
+    // The batched renderer sends all slices as one draw of quads; the same
+    // rectangles in the same colours as one polygon each.
+    const bool oneDraw = settings.classicRenderer == 0;
+    if (oneDraw) {
+        glBegin(GL_QUADS);
+    }
     for (int i = 0; i < slices; ++i) {
         const Color c = startColor.Blend(endColor, static_cast<float>(i) / maximum * 100.0f);
         glColor4f(c.r, c.g, c.b, c.a);
         const float step = sliceWidth * static_cast<float>(i);
-        glBegin(GL_POLYGON);
+        if (!oneDraw) {
+            glBegin(GL_POLYGON);
+        }
         if (horizontal) {
             const float right = x + step + sliceWidth;
             glVertex2f(right, y - barLow);
@@ -180,6 +188,11 @@ void Gauge::DrawBar(const bool horizontal) const {
             glVertex2f(x + columnLeft, top);
             glVertex2f(x + columnLeft, bottom);
         }
+        if (!oneDraw) {
+            glEnd();
+        }
+    }
+    if (oneDraw) {
         glEnd();
     }
 }

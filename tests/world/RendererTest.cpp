@@ -129,6 +129,10 @@ std::vector<Rgb> DrawFrame(World& game, const int classic) {
     const int height = glutGet(GLUT_WINDOW_HEIGHT);
     glViewport(0, 0, width, height);
     game.SetViewSize(static_cast<float>(width), static_cast<float>(height));
+    // The HUD takes its places from the view size; the hit flash, white over
+    // everything until the first tick, goes as a tick would hide it.
+    game.UpdateHUD();
+    game.GetHitFlash().Hide();
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_NORMALIZE);
     glEnable(GL_LIGHTING);
