@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <cstdio>
 #include <fstream>
 #include <vector>
 
@@ -66,11 +67,18 @@ void LoadGroup(TextureSet& set, const TextureFile (&files)[count]) {
 bool TextureSet::ReadPixels(const char* fileName, std::vector<unsigned char>& pixels) {
     std::ifstream file(fileName, std::ios::binary);
     if (!file) {
+        std::fprintf(stderr, "Gullmar: cannot read %s; its faces are drawn without it.\n",
+                     fileName);
         return false;
     }
     // A short file leaves the rest of the picture black; a long one is cut.
     pixels.assign(textureBytes, 0);
     file.read(reinterpret_cast<char*>(pixels.data()), textureBytes);
+    const size_t count = static_cast<size_t>(file.gcount());
+    if (count < textureBytes) {
+        std::fprintf(stderr, "Gullmar: %s holds %zu of %zu bytes; the rest is black.\n", fileName,
+                     count, textureBytes);
+    }
     return true;
 }
 

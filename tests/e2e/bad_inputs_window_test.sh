@@ -8,6 +8,7 @@ e2e_log "no textures/ folder"
 fresh_files
 rm "$E2E_RUN/textures"
 start_and_play
+grep -q "cannot read textures/road.raw" "$E2E_RUN/stderr" || e2e_fail "no word of the missing textures"
 quit_through_menu
 
 e2e_log "broken textures: cut short, empty, too long, a folder in place of a file"
@@ -20,6 +21,8 @@ bytes 300000 4 >"$E2E_RUN/textures/car_front.raw"
 rm "$E2E_RUN/textures/sidewalk.raw"
 mkdir "$E2E_RUN/textures/sidewalk.raw"
 start_and_play
+grep -q "textures/road.raw holds 1000 of 196608 bytes" "$E2E_RUN/stderr" ||
+    e2e_fail "no word of the short texture"
 quit_through_menu
 
 e2e_log "the window squeezed to 1 by 1 pixel during play, then back"
