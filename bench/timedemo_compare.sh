@@ -4,12 +4,15 @@
 # result lines and how many times faster the batched renderer's median and
 # average frame are than the classic renderer's.
 #
-#   bench/timedemo_compare.sh [build dir] [frames]     (default: build 1000)
+#   bench/timedemo_compare.sh [build dir] [frames] [runs]   (default: build 1000 2)
 #
-# Classic first, then batched, one right after the other.
+# The renderers take turns, classic first, for the given number of runs each;
+# for each renderer the run with the lowest median is kept, the one least
+# disturbed by whatever else the machine was doing.
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 frames=${2:-1000}
+runs=${3:-2}
 [ -x "$build/gullmar" ] || { echo "no game in $build (build it first)" >&2; exit 1; }
 
 run=$(mktemp -d "${TMPDIR:-/tmp}/gullmar-timedemo.XXXXXX")
@@ -26,8 +29,14 @@ timedemo() { (cd "$run" && ./gullmar --window-mode --timedemo="$frames" "$@" | g
 median() { sed -E 's/.*median ([0-9.]+) ms.*/\1/' <<<"$1"; }
 fps() { sed -E 's/.*, ([0-9.]+) fps average.*/\1/' <<<"$1"; }
 
-classic=$(timedemo --classic-renderer)
-batched=$(timedemo)
+# The better of two result lines: the one with the lower median.
+better() { if [ -z "$1" ] || awk -v a="$(median "$1")" -v b="$(median "$2")" 'BEGIN { exit !(b < a) }'; then echo "$2"; else echo "$1"; fi; }
+classic=
+batched=
+for _ in $(seq "$runs"); do
+    classic=$(better "$classic" "$(timedemo --classic-renderer)")
+    batched=$(better "$batched" "$(timedemo)")
+done
 echo "classic renderer: $classic"
 echo "batched renderer: $batched"
 awk -v cm="$(median "$classic")" -v bm="$(median "$batched")" \
