@@ -25,6 +25,7 @@ E2E_NAME=$(basename "$0" .sh)
 e2e_log() { echo "[$E2E_NAME] $*"; }
 
 e2e_fail() {
+    [ "${E2E_KEEP:-0}" = 1 ] && [ -n "${E2E_RUN:-}" ] && import -window root "$E2E_RUN/failure.png" 2>/dev/null
     echo "[$E2E_NAME] FAIL: $*" >&2
     if [ -n "${E2E_RUN:-}" ] && [ -s "$E2E_RUN/stderr" ]; then
         echo "[$E2E_NAME] game stderr:" >&2

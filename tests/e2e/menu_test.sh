@@ -7,7 +7,9 @@
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
 
-# Known settings to start from, so the saved file can be compared exactly.
+# Known settings to start from, so the saved file can be compared exactly. A
+# slow game speed gives a busy machine time to look at the screen before the
+# bird, which dives by itself once playing, can come to harm.
 cat >"$E2E_RUN/config/gullmar.config" <<'CONFIG'
 FAST_COMPUTER
 1
@@ -70,8 +72,10 @@ hud_shows() {
 hud_shows && e2e_fail "the HUD shows before START"
 e2e_click 200 $START_Y
 e2e_wait_for hud_shows || e2e_fail "the game does not play after START (no HUD)"
-# Escape at once, before the bird can come to harm: START left the title
-# ":: Main Menu ::", Escape puts back "MAIN MENU".
+# The pointer at the top edge holds the bird's nose up, where it hangs still;
+# then Escape: START left the title ":: Main Menu ::", Escape puts back
+# "MAIN MENU".
+hover 400 0
 e2e_key Escape
 hover 200 $START_Y
 e2e_wait_for highlighted $START_Y || e2e_fail "Escape did not bring the main menu back"
@@ -82,14 +86,28 @@ e2e_log "CONFIG: one click on the game speed's '+' end, one on 'Show trees', the
 hover 200 $CONFIG_Y
 e2e_wait_for highlighted $CONFIG_Y || e2e_fail "CONFIG is not highlighted"
 e2e_click 200 $CONFIG_Y
-# The configuration menu replaces it: its Save button sits where a fifth
-# main-menu item would, 6 items down (y 741..762 with check boxes 20 high).
+# The main menu acts on a click a tick later, where the pointer is then: keep
+# it still until the configuration menu has replaced the main menu.
+e2e_wait_for not_highlighted $CONFIG_Y || e2e_fail "CONFIG did not open the configuration menu"
+# Its Save button sits where a fifth main-menu item would, 6 items down
+# (y 741..762 with check boxes 20 high).
 SAVE_Y=745
 MAIN_MENU_Y=776
 hover 200 $SAVE_Y
 e2e_wait_for highlighted $SAVE_Y || e2e_fail "the configuration menu did not open"
-e2e_click 340 $START_Y # the slider's '+' end: "- | Game Speed: 60 | +" spans x 170..350
-e2e_click 200 $RESUME_Y # "Show trees"
+# click_item <x> <y>: hovers an item, then clicks it and waits until its
+# highlighted (white) label changes, so each click is taken before the next.
+click_item() {
+    hover "$1" "$2"
+    local before
+    label_highlighted() { before=$(white_mask 168 $(($2 - 4)) 200 21) && [ "${before//0/}" != "" ]; }
+    e2e_wait_for label_highlighted "$1" "$2" || e2e_fail "the item at $1,$2 is not highlighted"
+    e2e_click "$1" "$2"
+    label_changed() { [ "$(white_mask 168 $(($2 - 4)) 200 21)" != "$before" ]; }
+    e2e_wait_for label_changed "$1" "$2" || e2e_fail "a click at $1,$2 changed nothing"
+}
+click_item 340 $START_Y # the slider's '+' end: "- | Game Speed: 60 | +" spans x 170..350
+click_item 200 $RESUME_Y # "Show trees"
 rm -f "$E2E_RUN/config/gullmar.config"
 e2e_click 200 $SAVE_Y
 e2e_wait_for test -s "$E2E_RUN/config/gullmar.config" || e2e_fail "Save wrote no config/gullmar.config"
@@ -103,6 +121,7 @@ e2e_wait_for file_is_complete ||
 
 e2e_log "' Main Menu ' goes back; QUIT writes the report and ends the game with 0"
 e2e_click 200 $MAIN_MENU_Y
+e2e_wait_for not_highlighted $MAIN_MENU_Y || e2e_fail "' Main Menu ' did not close the configuration menu"
 hover 200 $QUIT_Y
 e2e_wait_for highlighted $QUIT_Y || e2e_fail "' Main Menu ' did not bring back the main menu"
 e2e_click 200 $QUIT_Y
