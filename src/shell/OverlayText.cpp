@@ -3,9 +3,9 @@
 #include "shell/Shell.h"
 
 #include <GL/freeglut.h>
+#include <GL/glu.h>
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 namespace {
