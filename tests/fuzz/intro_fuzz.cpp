@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, const size_t size) {
     std::memset(introText, 'x', sizeof(introText));
-    LoadIntroText(WriteFuzzInput(data, size));
+    LoadIntroText(FuzzInputFile(data, size).Path());
     if (std::memchr(introText, '\0', sizeof(introText)) == nullptr) {
         std::abort();
     }

@@ -18,7 +18,7 @@ constexpr unsigned int someTickTime = 123456;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, const size_t size) {
     GameClock::SetTickTime(someTickTime);
-    Mission mission(WriteFuzzInput(data, size));
+    Mission mission(FuzzInputFile(data, size).Path());
     // One level beyond each end, which must change nothing.
     for (int level = -1; level <= Mission::levelCount; ++level) {
         mission.SetupLevel(level);

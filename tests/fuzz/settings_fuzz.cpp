@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, const size_t size) {
     settings = Settings{};
-    LoadConfig(WriteFuzzInput(data, size));
+    LoadConfig(FuzzInputFile(data, size).Path());
     if (settings.gameSpeed == 0) {
         std::abort();
     }

@@ -10,7 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, const size_t size) {
     std::vector<unsigned char> pixels;
-    if (!TextureSet::ReadPixels(WriteFuzzInput(data, size), pixels)) {
+    if (!TextureSet::ReadPixels(FuzzInputFile(data, size).Path(), pixels)) {
         std::abort();
     }
     if (pixels.size() != TextureSet::textureBytes) {
