@@ -41,7 +41,6 @@ struct Sphere {
     static constexpr int stacks = crownFacets;
     static constexpr int slices = crownFacets;
     static constexpr int pointCount = slices * (stacks - 1) + 2;
-    static constexpr int stripLength = (slices + 1) * 2;
     float points[pointCount][3] = {};
     std::vector<int> triangles; // corner indices, three per triangle
 
