@@ -26,7 +26,10 @@ cmake --build "$build" --parallel "$(nproc)" --target "${targets[@]/%/_fuzz}"
 
 export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-mkdir -p "$build/crashes"
+mkdir -p "$build/crashes" "$build/tmp"
+# The targets hand each input to the readers as a file; libFuzzer may end a
+# run in the middle of an input, so the last one stays behind: keep them here.
+export TMPDIR=$PWD/$build/tmp
 for target in "${targets[@]}"; do
   corpus=$build/corpus/$target
   mkdir -p "$corpus"
