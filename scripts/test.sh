@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 scripts/deps.sh test
 scripts/build.sh
-(cd build && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --parallel 2 --timeout 600)
+(cd build && xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure --parallel 2 --timeout 600)
 
 echo "== the suite under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/)"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGULLMAR_SANITIZE=ON >/dev/null
@@ -18,7 +18,7 @@ cmake --build build-asan --parallel "$(nproc)"
 export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-(cd build-asan && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --parallel 2 --timeout 900)
+(cd build-asan && xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure --parallel 2 --timeout 900)
 
 echo "== fuzz targets, ${GULLMAR_FUZZ_SECONDS:-15} s each (build-fuzz/)"
 scripts/fuzz.sh all "${GULLMAR_FUZZ_SECONDS:-15}"
