@@ -1,5 +1,7 @@
 #include "hud/Gauge.h"
 
+#include "hud/Sector.h"
+
 #include "shell/Settings.h"
 
 #include <GL/freeglut.h>
@@ -220,20 +222,7 @@ void Gauge::DrawCone() const {
     glPushMatrix();
     glTranslatef(0.0f, 0.0f, -depthStep);
     glColor4f(startColor.r, startColor.g, startColor.b, startColor.a);
-    glBegin(GL_TRIANGLES);
-    const float first = angle - coneHalfWidth;
-    float previousX = bx + length * std::sin(first);
-    float previousY = by + length * std::cos(first);
-    for (float a = first; a <= angle + coneHalfWidth; a += coneStep) {
-        const float rimX = bx + length * std::sin(a);
-        const float rimY = by + length * std::cos(a);
-        glVertex2f(previousX, previousY);
-        glVertex2f(rimX, rimY);
-        glVertex2f(bx, by);
-        previousX = rimX;
-        previousY = rimY;
-    }
-    glEnd();
+    DrawSector(bx, by, length, angle - coneHalfWidth, angle + coneHalfWidth, coneStep);
     glColor3f(0.0f, 1.0f, 0.0f);
     glPopMatrix();
 }

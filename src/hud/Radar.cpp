@@ -1,5 +1,7 @@
 #include "hud/Radar.h"
 
+#include "hud/Sector.h"
+
 #include "actors/Car.h"
 #include "actors/Fries.h"
 #include "actors/Ped.h"
@@ -92,19 +94,7 @@ void Radar::DrawDisc() const {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(0.0f, 0.5f, 0.0f, 0.4f);
-    glBegin(GL_TRIANGLES);
-    float previousX = x;
-    float previousY = y + r;
-    for (float a = 0.0f; a <= discEnd; a += discStep) {
-        const float rimX = x + r * std::sin(a);
-        const float rimY = y + r * std::cos(a);
-        glVertex2f(previousX, previousY);
-        glVertex2f(rimX, rimY);
-        glVertex2f(x, y);
-        previousX = rimX;
-        previousY = rimY;
-    }
-    glEnd();
+    DrawSector(x, y, r, 0.0f, discEnd, discStep);
     glColor3f(0.0f, 1.0f, 0.0f);
     glDisable(GL_BLEND);
     glPopMatrix();
