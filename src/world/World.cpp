@@ -132,7 +132,7 @@ void World::DrawSkyLast() {
         glMatrixMode(GL_PROJECTION);
         glPushMatrix();
         glLoadMatrixf(skyProjection);
-        DrawAtmosphere();
+        DrawAtmosphere(true);
         glMatrixMode(GL_PROJECTION);
         glPopMatrix();
         glMatrixMode(GL_MODELVIEW);

@@ -67,7 +67,9 @@ public:
     // --- scenery (WorldScenery.cpp)
     void LoadTextures();
     void CompileMapObjects();
-    void DrawAtmosphere();
+    // The sky box; aboveGroundOnly leaves out the walls' parts below the
+    // ground, which the city hides from an eye above it.
+    void DrawAtmosphere(bool aboveGroundOnly = false);
     // What the sky leaves for the rest of the frame: culling and depth test
     // on, texturing off, filled faces, lighting as set.
     void SetSceneState();

@@ -7,10 +7,15 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 constexpr float skyHalfHeight = 2000.0f; // the box reaches from z = -1000 to 3000
 constexpr float skyTint[3] = {0.7f, 0.7f, 1.0f};
+// The ground, z = 0, in the box's own -1..1 units.
+constexpr float groundInBox = -0.5f;
 
 // One face of the sky box in the unit cube -1..1: corners with (s, t).
 struct SkyFace {
@@ -40,7 +45,7 @@ void World::CompileMapObjects() {
     cityBatch.Build(mapObjects);
 }
 
-void World::DrawAtmosphere() {
+void World::DrawAtmosphere(const bool aboveGroundOnly) {
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glScalef(WidthInUnits() / 2.0f, DepthInUnits() / 2.0f, skyHalfHeight);
@@ -54,12 +59,31 @@ void World::DrawAtmosphere() {
     glEnable(GL_TEXTURE_2D);
     glDisable(GL_CULL_FACE);
     const GLuint sky = citySets[textureSlot].Get(TextureSet::SkyTop);
+    // The walls below the ground are hidden by the city's floor (the eye is
+    // always above it): cut there, they cost no pixels. The texture
+    // coordinates are cut along, so what shows is the same.
+    const float lowest = aboveGroundOnly ? groundInBox : -1.0f;
     for (const SkyFace& face : skyFaces) {
         glBindTexture(GL_TEXTURE_2D, sky);
         glBegin(GL_QUADS);
         for (const auto& corner : face.corners) {
-            glTexCoord2f(corner[3], corner[4]);
-            glVertex3f(corner[0], corner[1], corner[2]);
+            float z = corner[2];
+            float s = corner[3];
+            float t = corner[4];
+            if (z < lowest) {
+                // A wall's corners come in pairs, one above the other.
+                const auto& top = *std::find_if(
+                    std::begin(face.corners), std::end(face.corners), [&corner](const auto& other) {
+                        return other[0] == corner[0] && other[1] == corner[1] &&
+                               other[2] > corner[2];
+                    });
+                const float share = (lowest - z) / (top[2] - z);
+                s += share * (top[3] - s);
+                t += share * (top[4] - t);
+                z = lowest;
+            }
+            glTexCoord2f(s, t);
+            glVertex3f(corner[0], corner[1], z);
         }
         glEnd();
     }

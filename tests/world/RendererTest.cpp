@@ -190,12 +190,19 @@ void LookAtAPed(World& game) {
     game.GetBird().SetCenter(ped.GetX(), ped.GetY(), ped.GetZ());
 }
 
+// Flies level over the city towards its far corner: the sky's walls and
+// ceiling fill the top half of the view.
+void LookAtTheHorizon(World& game) {
+    game.GetBird().SetEye(1500.0f, 2000.0f, 1400.0f);
+    game.GetBird().SetCenter(6000.0f, 7000.0f, 1300.0f);
+}
+
 TEST_F(RendererTest, BothRenderersDrawTheSamePicture) {
     using Place = void (*)(World&);
-    const Place places[] = {[](World&) {}, LookAtAPark, LookAtACar, LookAtAPed};
+    const Place places[] = {[](World&) {}, LookAtAPark, LookAtACar, LookAtAPed, LookAtTheHorizon};
     const char* names[] = {"from the start position", "over a park", "beside a car",
-                           "beside a pedestrian"};
-    for (int view = 0; view < 4; ++view) {
+                           "beside a pedestrian", "towards the horizon"};
+    for (int view = 0; view < 5; ++view) {
         // Two games from one seed: drawing moves the peds' limbs, so each
         // renderer gets a game of its own in the same state.
         const auto straightforward = SeededGame("--seed=77");
