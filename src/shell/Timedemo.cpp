@@ -57,6 +57,34 @@ float PitchInput(const float height) {
     return std::clamp(noseUp - climb - sink, -1.0f, 1.0f);
 }
 
+// The steering that keeps the flight over the city: once the bird is farther
+// than this from the middle and not heading back, it turns towards the
+// middle instead of following the leg (a flight pressed against the city's
+// edge would watch the sky).
+constexpr float keepWithin = 3000.0f;
+constexpr float headingBack = 0.7f; // cosine of the angle counted as heading back
+constexpr float turnBack = 0.5f;
+
+float SteerInput(const float legSteer) {
+    const Bird& bird = world.GetBird();
+    const float towardsX = world.WidthInUnits() / 2.0f - bird.GetEye().GetX();
+    const float towardsY = world.DepthInUnits() / 2.0f - bird.GetEye().GetY();
+    const float distance = std::hypot(towardsX, towardsY);
+    const Vector heading = bird.GetDirection();
+    const float headingLength = std::hypot(heading.GetX(), heading.GetY());
+    if (distance <= keepWithin || headingLength == 0.0f) {
+        return legSteer;
+    }
+    const float cosine =
+        (heading.GetX() * towardsX + heading.GetY() * towardsY) / (headingLength * distance);
+    if (cosine >= headingBack) {
+        return legSteer;
+    }
+    // Positive steering turns right (clockwise seen from above).
+    const float middleOnTheLeft = heading.GetX() * towardsY - heading.GetY() * towardsX;
+    return middleOnTheLeft > 0.0f ? -turnBack : turnBack;
+}
+
 constexpr double millisecondsPerSecond = 1000.0;
 
 using Clock = std::chrono::steady_clock;
@@ -137,7 +165,7 @@ void Timedemo::ApplyScript(const int frame) {
             inLeg -= leg.frames;
             continue;
         }
-        shell.steerX = leg.steerX;
+        shell.steerX = SteerInput(leg.steerX);
         shell.steerY = PitchInput(leg.height);
         const float speed = world.GetBird().GetSpeed();
         shell.speedChange = speed < leg.speed ? speedUpKey : speed > leg.speed ? slowDownKey : 0.0f;

@@ -106,6 +106,27 @@ TEST_F(PerformanceOptionsTest, TheScriptSteersChangesSpeedAndDrops) {
               *std::max_element(steering.begin(), steering.end()));
     EXPECT_GT(speedKeys, 0);
     EXPECT_LT(bird.GetPoop(), poopBefore) << "droppings on the way";
+
+    // Far from the middle and not heading back, the flight turns towards the
+    // middle, whatever the leg says; heading back or near the middle, the
+    // leg steers. Frame 0 is a leg flown straight on.
+    struct Case {
+        float x, y, headingX, headingY, steer;
+    };
+    const float width = world.WidthInUnits();
+    const Case cases[] = {
+        {width - 500.0f, width / 2.0f, 0.0f, 1.0f, -0.5f},       // east edge, heading north: left
+        {500.0f, width / 2.0f, 0.0f, 1.0f, 0.5f},                // west edge, heading north: right
+        {width / 2.0f, 500.0f, -1.0f, 0.0f, 0.5f},               // south edge, heading west: right
+        {width - 500.0f, width / 2.0f, -1.0f, 0.0f, 0.0f},       // heading back: the leg
+        {width / 2.0f + 100.0f, width / 2.0f, 0.0f, 1.0f, 0.0f}, // near the middle: the leg
+    };
+    for (const Case& c : cases) {
+        bird.SetEye(c.x, c.y, 1500.0f);
+        bird.SetCenter(c.x + c.headingX, c.y + c.headingY, 1500.0f);
+        Timedemo::ApplyScript(0);
+        EXPECT_FLOAT_EQ(shell.steerX, c.steer) << c.x << ", " << c.y;
+    }
     bird.Reset();
 }
 
