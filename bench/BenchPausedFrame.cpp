@@ -6,36 +6,16 @@
 // second it is the CPU a second that waiting in the menu must cost at most
 // (bench/paused_cpu.sh compares it with the running game).
 //
-// Run from the build directory, which holds textures/ and config/, under
-// xvfb-run: the window is the game's own.
+// Run from the build directory under xvfb-run (see BenchSupport.h).
 
-#include "shell/GameMenus.h"
-#include "shell/Settings.h"
-#include "shell/Shell.h"
+#include "BenchSupport.h"
 
-#include <GL/freeglut.h>
 #include <benchmark/benchmark.h>
 
 namespace {
 
 // A tick is due every 1000 / 60 ms and runs once the clock has passed it.
 constexpr unsigned int tickStep = 17;
-
-void EnsureGame() {
-    if (glutGet(GLUT_INIT_STATE) != 0) {
-        return;
-    }
-    int argc = 1;
-    char name[] = "gullmar_bench";
-    char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
-    settings.windowMode = 1;
-    settings.seed = 1;
-    CreateMainWindow();
-    InitGame();
-    BuildMenus();
-    OnReshape(mainWindowSize, mainWindowSize);
-}
 
 void PausedTickAndFrame(benchmark::State& state) {
     EnsureGame();
