@@ -67,9 +67,10 @@ public:
     // --- scenery (WorldScenery.cpp)
     void LoadTextures();
     void CompileMapObjects();
-    // The sky box; aboveGroundOnly leaves out the walls' parts below the
-    // ground, which the city hides from an eye above it.
-    void DrawAtmosphere(bool aboveGroundOnly = false);
+    // The sky box. The batched renderer's leaves out the walls' parts below
+    // the ground, which the city hides from an eye above it, and textures
+    // from the base level only.
+    void DrawAtmosphere(bool batched = false);
     // What the sky leaves for the rest of the frame: culling and depth test
     // on, texturing off, filled faces, lighting as set.
     void SetSceneState();
