@@ -4,15 +4,14 @@
 #include "actors/Ped.h"
 #include "city/Building.h"
 #include "city/Park.h"
+#include "shell/ShellTestSupport.h"
 #include "support/GlContext.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdlib>
-#include <fstream>
 #include <initializer_list>
-#include <string>
 
 namespace {
 
@@ -25,9 +24,8 @@ protected:
         GlTest::SetUp();
         std::srand(12);
         world = WorldOnMap(30, 30, CityMap::Sidewalk | CityMap::Road);
-        const std::string levels = std::string(::testing::TempDir()) + "collision_levels.config";
-        std::ofstream(levels) << "1 5 10 3 120\n";
-        ASSERT_TRUE(world->GetMission().LoadLevels(levels.c_str()));
+        ASSERT_TRUE(world->GetMission().LoadLevels(
+            WriteTempFile("collision_levels.config", "1 5 10 3 120\n").c_str()));
         world->GetMission().SetupLevel(1);
     }
 

@@ -3,15 +3,14 @@
 #include "actors/Fries.h"
 #include "actors/Ped.h"
 #include "shell/Settings.h"
+#include "shell/ShellTestSupport.h"
 #include "world/World.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdlib>
-#include <fstream>
 #include <memory>
-#include <string>
 
 namespace {
 
@@ -56,9 +55,8 @@ TEST(WholeLevelTest, CompletingTheTargetsLeadsToTheNextLevel) {
     map.Generate(77);
     map.MarkRoadDirections();
     world->GetBird().SetWorldSize(10000.0f, 10000.0f);
-    const std::string levels = std::string(::testing::TempDir()) + "whole_level.config";
-    std::ofstream(levels) << "1 3 4 2 120\n2 5 6 7 90\n";
-    ASSERT_TRUE(world->GetMission().LoadLevels(levels.c_str()));
+    ASSERT_TRUE(world->GetMission().LoadLevels(
+        WriteTempFile("whole_level.config", "1 3 4 2 120\n2 5 6 7 90\n").c_str()));
 
     world->SetupLevel(1);
     Mission& mission = world->GetMission();
