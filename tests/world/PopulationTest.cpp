@@ -167,8 +167,8 @@ TEST(PopulationTest, CloudsStayAndFriesSpinOnlyOnAFastComputer) {
     EXPECT_NEAR(fries.GetModelMatrix().Get(1, 0), friesAt.Get(0, 0), 1e-4f);
     EXPECT_EQ(fries.GetModelMatrix().Get(0, 3), friesAt.Get(0, 3));
     EXPECT_EQ(fries.GetModelMatrix().Get(2, 3), friesAt.Get(2, 3));
-    const Point cloudNow = cloud.GetPosition();
-    EXPECT_TRUE(cloudNow.GetX() == cloudAt.GetX() && cloudNow.GetY() == cloudAt.GetY() &&
-                cloudNow.GetZ() == cloudAt.GetZ());
+    EXPECT_EQ(cloud.GetPosition().GetX(), cloudAt.GetX());
+    EXPECT_EQ(cloud.GetPosition().GetY(), cloudAt.GetY());
+    EXPECT_EQ(cloud.GetPosition().GetZ(), cloudAt.GetZ());
     EXPECT_EQ(cloud.GetBoundingBox().GetCenter().GetX(), cloudAt.GetX());
 }
