@@ -27,37 +27,28 @@ protected:
         settings = Settings{};
         shell = ShellState{};
     }
-
-    static void Parse(std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), "gullmar");
-        std::vector<char*> argv;
-        for (std::string& argument : arguments) {
-            argv.push_back(argument.data());
-        }
-        argv.push_back(nullptr);
-        ParseCommandLine(static_cast<int>(arguments.size()), argv.data());
-    }
 };
 
 TEST_F(PerformanceOptionsTest, SeedTimedemoAndRendererOptions) {
-    Parse({});
+    ParseArguments({});
     EXPECT_EQ(settings.seed, Settings::noSeed);
     EXPECT_EQ(settings.timedemoFrames, 0);
     EXPECT_EQ(settings.classicRenderer, 0);
 
-    Parse({"--seed=0"});
+    ParseArguments({"--seed=0"});
     EXPECT_EQ(settings.seed, 0);
-    Parse({"--seed=2147483647", "--timedemo", "--classic-renderer"});
+    ParseArguments({"--seed=2147483647", "--timedemo", "--classic-renderer"});
     EXPECT_EQ(settings.seed, 2147483647);
     EXPECT_EQ(settings.timedemoFrames, Settings::defaultTimedemoFrames);
     EXPECT_EQ(settings.classicRenderer, 1);
-    Parse({"--timedemo=250"});
+    ParseArguments({"--timedemo=250"});
     EXPECT_EQ(settings.timedemoFrames, 250);
 
     // Not numbers, out of range, empty: ignored, the earlier value stays.
-    Parse({"--seed=", "--seed=-4", "--seed=12x", "--seed=2147483648", "--seed"});
+    ParseArguments({"--seed=", "--seed=-4", "--seed=12x", "--seed=2147483648", "--seed"});
     EXPECT_EQ(settings.seed, 2147483647);
-    Parse({"--timedemo=0", "--timedemo=", "--timedemo=-5", "--timedemo=1e3", "--timedemos"});
+    ParseArguments(
+        {"--timedemo=0", "--timedemo=", "--timedemo=-5", "--timedemo=1e3", "--timedemos"});
     EXPECT_EQ(settings.timedemoFrames, 250);
 }
 

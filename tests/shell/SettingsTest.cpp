@@ -21,16 +21,6 @@ protected:
     static void Load(const std::string& contents) {
         LoadConfig(WriteTempFile("settings.config", contents).c_str());
     }
-
-    static void Parse(std::vector<std::string> args) {
-        args.insert(args.begin(), "gullmar");
-        std::vector<char*> argv;
-        for (std::string& arg : args) {
-            argv.push_back(arg.data());
-        }
-        argv.push_back(nullptr);
-        ParseCommandLine(static_cast<int>(args.size()), argv.data());
-    }
 };
 
 // The eight settings as one line: fast computer, clouds, trees, window mode,
@@ -82,18 +72,18 @@ TEST_F(SettingsTest, CommandLineOptionsOverrideTheFile) {
                                                 {"--fast-computer=2", 2},
                                                 {"--fast-computer=", -48}};
     for (const auto& [option, value] : fast) {
-        Parse({option});
+        ParseArguments({option});
         EXPECT_EQ(settings.fastComputer, value) << option;
     }
     settings = Settings{};
-    Parse({"--window-mode", "--no-clouds", "--no-trees", "--no-lighting", "--flat-shading",
-           "--no-textures", "--unknown", "no-trees"});
+    ParseArguments({"--window-mode", "--no-clouds", "--no-trees", "--no-lighting", "--flat-shading",
+                    "--no-textures", "--unknown", "no-trees"});
     EXPECT_EQ(Shown(), "1 0 0 1 0 0 7424 60");
     settings = Settings{};
-    Parse({"--window-mode=1", "--no-texture"}); // other options match exactly
+    ParseArguments({"--window-mode=1", "--no-texture"}); // other options match exactly
     EXPECT_EQ(Shown(), defaults);
     Load("POOP_TEXTURE_2D\n1\nPOOP_WINDOW_MODE\n0\nFAST_COMPUTER\n0\n");
-    Parse({"--no-textures", "--window-mode", "--fast-computer"});
+    ParseArguments({"--no-textures", "--window-mode", "--fast-computer"});
     EXPECT_EQ(Shown(), "1 1 1 1 1 0 7425 60");
 }
 
@@ -102,8 +92,8 @@ TEST_F(SettingsTest, SavedFileReadsBackToTheSameSettingsExceptFlatShading) {
     SaveConfig(path.c_str());
     EXPECT_EQ(ReadFile(path), ReadFile(GULLMAR_SOURCE_DIR "/config/gullmar.config"))
         << "the shipped defaults are in the writer's format";
-    Parse({"--fast-computer=0", "--no-clouds", "--no-trees", "--window-mode", "--no-lighting",
-           "--no-textures", "--flat-shading"});
+    ParseArguments({"--fast-computer=0", "--no-clouds", "--no-trees", "--window-mode",
+                    "--no-lighting", "--no-textures", "--flat-shading"});
     settings.gameSpeed = 33;
     SaveConfig(path.c_str());
     EXPECT_EQ(ReadFile(path), "FAST_COMPUTER\n0\n\nPOOP_SHOW_CLOUDS\n0\n\nPOOP_SHOW_TREES\n0\n\n"

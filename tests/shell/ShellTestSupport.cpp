@@ -1,6 +1,7 @@
 #include "shell/ShellTestSupport.h"
 
 #include "shell/Globals.h"
+#include "shell/Settings.h"
 #include "support/GlContext.h"
 
 #include <unistd.h>
@@ -51,4 +52,14 @@ void EnsureWorldReady() {
     if (world.GetCityMap().GetWidth() == 0) {
         world.Init(100, 100, 100.0f);
     }
+}
+
+void ParseArguments(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), "gullmar");
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    ParseCommandLine(static_cast<int>(arguments.size()), argv.data());
 }

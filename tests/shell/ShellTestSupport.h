@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Helpers shared by the shell, world and mission tests.
 
@@ -11,6 +12,8 @@ std::string WriteTempFile(const std::string& name, const std::string& contents);
 std::string TempPath(const std::string& name);
 // Reads a whole file; empty if it cannot be read.
 std::string ReadFile(const std::string& path);
+// Runs ParseCommandLine on these arguments after the program name.
+void ParseArguments(std::vector<std::string> arguments);
 
 // A GL context and the global World initialised once with the game's city
 // (100 by 100 cells of 100 units), for tests that tick or draw it.
