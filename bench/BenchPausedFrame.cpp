@@ -20,6 +20,7 @@ constexpr unsigned int tickStep = 17;
 void PausedTickAndFrame(benchmark::State& state) {
     EnsureGame();
     settings.classicRenderer = static_cast<int>(state.range(0));
+    ChooseRenderer();
     unsigned int now = 0;
     for (auto _ : state) {
         now += tickStep;

@@ -1,11 +1,13 @@
 #include "actors/Actor.h"
 
+#include "geometry/Angle.h"
+
 #include <cmath>
 #include <cstdlib>
 
 namespace {
 
-constexpr double halfPi = 3.14159265358 / 2.0;
+constexpr double halfPi = pi / 2.0;
 // Facing in degrees for each of the four turns: +y, -x, -y, +x.
 constexpr int facingForTurn[4] = {90, 180, -90, 0};
 

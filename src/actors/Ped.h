@@ -1,10 +1,11 @@
 #pragma once
 
-#include "actors/Actor.h"
+#include "actors/Target.h"
+#include "actors/TexturedBox.h"
+#include "geometry/Placement.h"
 
+#include <array>
 #include <cstdint>
-#include <memory>
-#include <vector>
 
 class TextureSet;
 
@@ -12,39 +13,41 @@ class TextureSet;
 // swinging arms and legs, walking the sidewalks. Poop turns it green and makes
 // it panic for good: it runs faster, swings its limbs harder and keeps turning.
 // The panic is played out while drawing, once per frame.
-class Ped : public Actor {
+class Ped : public Target {
 public:
     static constexpr float firstHitPoints = 10.0f;
     static constexpr float panicSpeed = 10.0f;
     static constexpr int walkOn = 5; // the sidewalk bit, and bit 4 that no cell carries
+    // The body's frame stands this high above the ped's origin, in model units.
+    static constexpr float bodyHeight = 10.0f;
+
+    // One of the six boxes of the body: where it goes in the body's frame
+    // (its scale included), its half edge and its textures.
+    struct BodyBox {
+        Placement placement;
+        float half;
+        TexturedBox::Textures textures;
+    };
+    using Body = std::array<BodyBox, 6>;
 
     // Draws the speed (2 to 4) with one rand() call.
     Ped();
     void DrawGeometry() override;
-    // Draws every ped of the list as Draw would (animating each as it goes),
-    // but the faces of all peds that share a texture in one draw, placed on
-    // the CPU: a few draws for the whole crowd instead of a dozen per ped.
-    static void DrawAll(const std::vector<std::unique_ptr<Ped>>& peds);
-    // Green, one more hit, and the points shrink for the next one.
-    void OnHit();
+    // What drawing a frame does to the ped: the limbs swing on, a panicking
+    // ped runs and turns now and then, the frame is counted. Returns the limb
+    // angle of this frame (the swing turns back at its ends).
+    float AnimateFrame();
+    // The six boxes at this limb angle, in the order they are drawn: the
+    // head, the leg and the arm on the +x side, the torso, the arm and the
+    // leg on the -x side.
+    Body BodyAt(float angle) const;
     // Takes the pedestrian textures of the set, each into the field of its role.
     void SetTextures(const TextureSet& textures);
 
-    int GetHitCount() const { return hitCount; }
-    float GetPoints() const { return points; }
     int GetFrameCounter() const { return frameCounter; }
     int GetSwing() const { return swing; }
 
 private:
-    void DrawBody(float x, float y, float z);
-    // What drawing a frame does to the ped: the limbs swing on, a panicking
-    // ped runs and turns now and then, the frame is counted.
-    void Animate();
-    // The limb angle of this frame; the swing turns back at its ends.
-    float SwingAngle();
-
-    int hitCount = 0;
-    float points = firstHitPoints;
     int frameCounter = 0;
     uint32_t textureHeadFace = 0;
     uint32_t textureHeadSide2 = 0; // carried, not drawn

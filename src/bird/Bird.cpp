@@ -9,9 +9,6 @@ namespace {
 
 // Climbing and diving change the speed by the direction's vertical part / 3000.
 constexpr float climbDrag = 3000.0f;
-// The nose sinks by (pi / 8)(1 - speed / 100) as a pitch input each tick.
-constexpr float noseSinkAtRest = 0.3926990816975f;
-constexpr float noseSinkPerSpeed = 3.14159265358f / 8.0f;
 constexpr unsigned int millisecondsPerSecond = 1000;
 // How far the second view looks from above a dropping, and how far the
 // ground point it looks at without one lies toward the heading.
@@ -54,14 +51,19 @@ void Bird::Update() {
 }
 
 void Bird::StartGame() {
+    PlaceAtStart();
+    Reset();
+}
+
+void Bird::PlaceAtStart() {
     SetEye(startEyeX, startEyeY, startEyeZ);
     SetCenter(0.0f, 0.0f, 0.0f);
-    Reset();
 }
 
 void Bird::Fly() {
     Accelerate(-GetDirection().GetZ() / climbDrag);
-    Turn(0.0f, noseSinkAtRest - speed / maxSpeed * noseSinkPerSpeed);
+    // The nose sinks by (pi / 8)(1 - speed / 100) as a pitch input each tick.
+    Turn(0.0f, noseSinkAtRest - speed / maxSpeed * noseSinkAtRest);
     CheckWideView();
     KeepInsideAir();
     // Normalized gives the zero vector for a bird whose eye sits on its centre.

@@ -40,6 +40,9 @@ public:
     static constexpr float startEyeX = 5000.0f;
     static constexpr float startEyeY = 5000.0f;
     static constexpr float startEyeZ = 1500.0f;
+    // The pitch input by which the nose sinks each tick at speed 0; it
+    // shrinks to nothing at full speed.
+    static constexpr float noseSinkAtRest = static_cast<float>(pi / 8.0);
 
     using DroppingList = std::list<std::unique_ptr<Dropping>>;
 
@@ -58,9 +61,12 @@ public:
     void Update();
     float GetSpeed() const { return speed; }
     const Vector& GetStep() const { return step; }
-    // A new game: eye at (5000, 5000, 1500) looking at the origin, then Reset.
-    // The angles stay as the last game left them.
+    // A new game: PlaceAtStart, then Reset. The angles stay as the last game
+    // left them.
     void StartGame();
+    // The eye over the middle of the city at (5000, 5000, 1500), looking at
+    // the origin.
+    void PlaceAtStart();
 
     // --- status
     bool IsAlive() const { return health > 0.0f; }

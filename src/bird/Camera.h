@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geometry/Angle.h"
 #include "geometry/Point.h"
 #include "geometry/Vector.h"
 
@@ -15,8 +16,7 @@ class Camera {
 public:
     // Kept in double: as floats both round up past the true values, which would
     // let an angle of exactly float(pi) or float(2 pi) escape the clamp and wrap.
-    static constexpr double twoPi = 6.28318530716;
-    static constexpr double pi = 3.14159265358;
+    static constexpr double twoPi = 2.0 * pi;
     static constexpr float polarMin = 0.01f;
     static constexpr float polarMax = 3.1315927f;
     static constexpr float turnDivisor = 5.0f;

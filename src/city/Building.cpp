@@ -42,14 +42,14 @@ void DrawFace(const Face& face, const uint32_t texture) {
 
 } // namespace
 
-void Building::AddToBatch(CityBatch& batch) const {
+void Building::AddFaces(FaceSink& sink) const {
     const auto add = [&](const Face& face, const uint32_t texture) {
-        CityBatch::Corner corners[4];
+        FaceSink::Corner corners[4];
         for (int i = 0; i < 4; ++i) {
             const auto& c = face.corners[i];
             corners[i] = WorldCorner(c[0], c[1], c[2], c[3], c[4]);
         }
-        batch.AddQuad(texture, BatchColour(), face.normal, corners);
+        sink.AddQuad(texture, FaceColour(), face.normal, corners);
     };
     if (height == base) {
         // A crossing plate: the sides have no area, and the bottom lies in

@@ -9,5 +9,5 @@ class Building : public MapObject {
 public:
     Building() { kind = KindBuilding; }
     void SetupDisplaylist() override;
-    void AddToBatch(CityBatch& batch) const override;
+    void AddFaces(FaceSink& sink) const override;
 };

@@ -31,7 +31,7 @@ void MapObject::DrawGeometry() {
 
 void MapObject::SetupDisplaylist() { std::printf("MapObject::SetupDisplaylist got called!\n"); }
 
-void MapObject::AddToBatch(CityBatch&) const {}
+void MapObject::AddFaces(FaceSink&) const {}
 
 void MapObject::SetExtent(const float minimumX, const float minimumY, const float maximumX,
                           const float maximumY) {
@@ -94,15 +94,15 @@ void MapObject::DrawGroundQuad() const {
     glDisable(GL_TEXTURE_2D);
 }
 
-CityBatch::Corner MapObject::WorldCorner(const float x, const float y, const float z, const float s,
+FaceSink::Corner MapObject::WorldCorner(const float x, const float y, const float z, const float s,
                                          const float t) const {
     return {minX + (maxX - minX) * x, minY + (maxY - minY) * y, base + (height - base) * z, s, t};
 }
 
-void MapObject::AddGroundQuad(CityBatch& batch) const {
+void MapObject::AddGroundQuad(FaceSink& sink) const {
     // The list's long normal comes out of GL_NORMALIZE as this one.
     constexpr float up[3] = {0.0f, 0.0f, 1.0f};
-    batch.AddQuad(textureTop, BatchColour(), up,
+    sink.AddQuad(textureTop, FaceColour(), up,
                   {WorldCorner(1, 1, 0, 1, 1), WorldCorner(0, 1, 0, 1, 0),
                    WorldCorner(0, 0, 0, 0, 0), WorldCorner(1, 0, 0, 0, 1)});
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "city/CityBatch.h"
+#include "city/FaceSink.h"
 #include "city/SceneObject.h"
 #include "shell/DisplayListTable.h"
 
@@ -21,9 +21,9 @@ public:
     // Compiles the object's list in the current window. Subclasses draw their
     // geometry; this base only reports that it was called.
     virtual void SetupDisplaylist();
-    // Adds the faces the list of the current window draws, in world
-    // coordinates, to the city's batch. Called after SetupDisplaylist.
-    virtual void AddToBatch(CityBatch& batch) const;
+    // Hands the faces that the list of the current window draws to a sink,
+    // in world coordinates. Called after SetupDisplaylist.
+    virtual void AddFaces(FaceSink& sink) const;
 
     // The world rectangle the object covers and its top.
     void SetExtent(float minimumX, float minimumY, float maximumX, float maximumY);
@@ -53,10 +53,10 @@ protected:
     bool BeginList();
     // The textured unit square at z = 0, facing up (tiles and park ground).
     void DrawGroundQuad() const;
-    void AddGroundQuad(CityBatch& batch) const;
+    void AddGroundQuad(FaceSink& sink) const;
     // A point of the object space (the unit cube) in world units.
-    CityBatch::Corner WorldCorner(float x, float y, float z, float s, float t) const;
-    CityBatch::Colour BatchColour() const { return {colour[0], colour[1], colour[2], 1.0f}; }
+    FaceSink::Corner WorldCorner(float x, float y, float z, float s, float t) const;
+    FaceSink::Colour FaceColour() const { return {colour[0], colour[1], colour[2], 1.0f}; }
 
     float maxY = 0.0f;
     float minY = 0.0f;

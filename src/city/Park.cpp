@@ -1,5 +1,6 @@
 #include "city/Park.h"
 
+#include "geometry/SphereMesh.h"
 #include "shell/Globals.h"
 #include "shell/Settings.h"
 
@@ -33,71 +34,9 @@ constexpr int cubeFaces[6][4] = {{0, 1, 2, 3}, {0, 3, 4, 5}, {0, 5, 6, 1},
 constexpr float cubeNormals[6][3] = {{0, 0, 1},  {1, 0, 0},  {0, 1, 0},
                                      {-1, 0, 0}, {0, -1, 0}, {0, 0, -1}};
 
-// The crown: the unit sphere of glutSolidSphere(1.0, 3, 3) as triangles,
-// made the way GLUT makes it: a top point, rings of slices points going
-// round clockwise seen from above, a bottom point, one triangle strip per
-// stack. Each corner is its own normal.
-struct Sphere {
-    static constexpr int stacks = crownFacets;
-    static constexpr int slices = crownFacets;
-    static constexpr int pointCount = slices * (stacks - 1) + 2;
-    float points[pointCount][3] = {};
-    std::vector<int> triangles; // corner indices, three per triangle
-
-    Sphere() {
-        constexpr double pi = 3.14159265358979323846;
-        points[0][2] = 1.0f;
-        int index = 1;
-        for (int i = 1; i < stacks; ++i) {
-            const double polar = pi / stacks * i;
-            for (int j = 0; j < slices; ++j, ++index) {
-                const double around = -2.0 * pi / slices * j;
-                points[index][0] = static_cast<float>(std::cos(around) * std::sin(polar));
-                points[index][1] = static_cast<float>(std::sin(around) * std::sin(polar));
-                points[index][2] = static_cast<float>(std::cos(polar));
-            }
-        }
-        points[index][2] = -1.0f;
-        const int bottom = pointCount - 1;
-        std::vector<int> strip;
-        for (int j = 0; j < slices; ++j) {
-            strip.insert(strip.end(), {j + 1, 0});
-        }
-        strip.insert(strip.end(), {1, 0});
-        AddStrip(strip);
-        for (int i = 0; i < stacks - 2; ++i) {
-            const int offset = 1 + i * slices;
-            strip.clear();
-            for (int j = 0; j < slices; ++j) {
-                strip.insert(strip.end(), {offset + j + slices, offset + j});
-            }
-            strip.insert(strip.end(), {offset + slices, offset});
-            AddStrip(strip);
-        }
-        const int offset = 1 + (stacks - 2) * slices;
-        strip.clear();
-        for (int j = 0; j < slices; ++j) {
-            strip.insert(strip.end(), {bottom, offset + j});
-        }
-        strip.insert(strip.end(), {bottom, offset});
-        AddStrip(strip);
-    }
-
-    // The triangles of a strip, every second one turned so all keep the
-    // strip's winding.
-    void AddStrip(const std::vector<int>& strip) {
-        for (size_t k = 0; k + 2 < strip.size(); ++k) {
-            if (k % 2 == 0) {
-                triangles.insert(triangles.end(), {strip[k], strip[k + 1], strip[k + 2]});
-            } else {
-                triangles.insert(triangles.end(), {strip[k + 1], strip[k], strip[k + 2]});
-            }
-        }
-    }
-};
-
-const Sphere& CrownSphere() {
-    static const Sphere sphere;
+// The crown: the coarse sphere of glutSolidSphere(1.0, 3, 3).
+const SphereMesh& CrownSphere() {
+    static const SphereMesh sphere(crownFacets, crownFacets);
     return sphere;
 }
 
@@ -133,22 +72,22 @@ void Park::SetupDisplaylist() {
     glEndList();
 }
 
-void Park::AddToBatch(CityBatch& batch) const {
-    AddGroundQuad(batch);
+void Park::AddFaces(FaceSink& sink) const {
+    AddGroundQuad(sink);
     for (const Tree& tree : trees[displayListTable.GetCurrent()]) {
-        AddTree(batch, tree);
+        AddTree(sink, tree);
     }
 }
 
-void Park::AddTree(CityBatch& batch, const Tree& tree) const {
+void Park::AddTree(FaceSink& sink, const Tree& tree) const {
     // As DrawTree places them, worked out in world units.
     const float x = minX + dx * tree.xFraction;
     const float y = minY + dy * tree.yFraction;
     const float trunkMiddle = base + dh * tree.size / 200.0f;
-    const CityBatch::Colour trunk = {trunkColour[0], trunkColour[1], trunkColour[2],
-                                     trunkColour[3]};
+    const FaceSink::Colour trunk = {trunkColour[0], trunkColour[1], trunkColour[2],
+                                    trunkColour[3]};
     for (int f = 0; f < 6; ++f) {
-        CityBatch::Corner corners[4];
+        FaceSink::Corner corners[4];
         for (int i = 0; i < 4; ++i) {
             const float* c = cubeCorners[cubeFaces[f][i]];
             // GLUT's solid shapes carry no texture coordinates: the ground
@@ -156,16 +95,17 @@ void Park::AddTree(CityBatch& batch, const Tree& tree) const {
             corners[i] = {x + trunkWidth * c[0], y + trunkWidth * c[1],
                           trunkMiddle + tree.size * c[2], 0.0f, 1.0f};
         }
-        batch.AddQuad(0, trunk, cubeNormals[f], corners);
+        sink.AddQuad(0, trunk, cubeNormals[f], corners);
     }
     const float crownMiddle = trunkMiddle + dh * 2.0f * tree.size / 200.0f;
-    const CityBatch::Colour crown = {0.0f, crownGreen - tree.shade, 0.0f, crownAlpha};
-    const Sphere& sphere = CrownSphere();
-    for (size_t k = 0; k < sphere.triangles.size(); k += 3) {
-        CityBatch::Corner corners[3];
+    const FaceSink::Colour crown = {0.0f, crownGreen - tree.shade, 0.0f, crownAlpha};
+    const SphereMesh& sphere = CrownSphere();
+    const std::vector<int>& triangles = sphere.Triangles();
+    for (size_t k = 0; k < triangles.size(); k += 3) {
+        FaceSink::Corner corners[3];
         float normals[3][3];
         for (int i = 0; i < 3; ++i) {
-            const float* p = sphere.points[sphere.triangles[k + i]];
+            const auto& p = sphere.Points()[static_cast<size_t>(triangles[k + i])];
             corners[i] = {x + tree.crownWidth * p[0], y + tree.crownWidth * p[1],
                           crownMiddle + tree.size * p[2], 0.0f, 1.0f};
             // The scaled sphere's normal: the unit normal through the
@@ -178,7 +118,7 @@ void Park::AddTree(CityBatch& batch, const Tree& tree) const {
             normals[i][1] = ny / length;
             normals[i][2] = nz / length;
         }
-        batch.AddTriangle(textureTop, crown, normals, corners);
+        sink.AddTriangle(textureTop, crown, normals, corners);
     }
 }
 
@@ -204,7 +144,7 @@ void Park::DrawTree(const Tree& tree) const {
     glPushMatrix();
     glColor4f(0.0f, crownGreen - tree.shade, 0.0f, crownAlpha);
     glScalef(tree.crownWidth / dx, tree.crownWidth / dy, size / dh);
-    glutSolidSphere(1.0, crownFacets, crownFacets);
+    CrownSphere().Draw();
     glPopMatrix();
 
     glDisable(GL_TEXTURE_2D);

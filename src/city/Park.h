@@ -12,7 +12,7 @@ class Park : public MapObject {
 public:
     Park() { kind = KindPark; }
     void SetupDisplaylist() override;
-    void AddToBatch(CityBatch& batch) const override;
+    void AddFaces(FaceSink& sink) const override;
 
 private:
     // One tree, in the park's object space and in world units.
@@ -25,7 +25,7 @@ private:
     };
 
     void DrawTree(const Tree& tree) const;
-    void AddTree(CityBatch& batch, const Tree& tree) const;
+    void AddTree(FaceSink& sink, const Tree& tree) const;
 
     float dx = 0.0f;
     float dy = 0.0f;

@@ -8,5 +8,5 @@ class Tile : public MapObject {
 public:
     Tile() { kind = KindTile; }
     void SetupDisplaylist() override;
-    void AddToBatch(CityBatch& batch) const override { AddGroundQuad(batch); }
+    void AddFaces(FaceSink& sink) const override { AddGroundQuad(sink); }
 };

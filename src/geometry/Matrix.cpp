@@ -1,5 +1,7 @@
 #include "geometry/Matrix.h"
 
+#include "geometry/Angle.h"
+
 #include <cmath>
 #include <iostream>
 
@@ -11,7 +13,7 @@ struct SineCosine {
 };
 
 SineCosine Angle(const float degrees) {
-    const double radians = degrees * Matrix::degreesToRadians;
+    const double radians = degrees * degreesToRadians;
     return {static_cast<float>(std::sin(radians)), static_cast<float>(std::cos(radians))};
 }
 

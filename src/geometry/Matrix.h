@@ -12,9 +12,6 @@
 // without inverting a general matrix.
 class Matrix {
 public:
-    static constexpr double pi = 3.14159265358;
-    static constexpr double degreesToRadians = pi / 180.0;
-
     // Elements are left uninitialised; every builder overwrites all sixteen.
     Matrix() = default;
 

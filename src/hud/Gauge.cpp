@@ -2,6 +2,8 @@
 
 #include "hud/Sector.h"
 
+#include "geometry/Angle.h"
+
 #include "shell/Settings.h"
 
 #include <GL/freeglut.h>
@@ -9,7 +11,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <numbers>
 
 namespace {
 
@@ -21,7 +22,8 @@ constexpr float columnRight = 35.0f;
 constexpr float columnBottom = 9.0f;
 constexpr float columnTop = 13.0f;
 constexpr float valueGap = 3.0f;
-constexpr float coneHalfWidth = std::numbers::pi_v<float> / 8.0f;
+constexpr float halfTurn = static_cast<float>(pi);
+constexpr float coneHalfWidth = halfTurn / 8.0f;
 constexpr float coneStep = 0.05f;
 constexpr float endPointSize = 5.0f;
 constexpr float depthStep = 0.1f;
@@ -80,7 +82,6 @@ float Gauge::ValueTextX() const {
 }
 
 void Gauge::ConeSector(float& angle, float& length) const {
-    constexpr float pi = std::numbers::pi_v<float>;
     float dx = pointA.GetX() - pointB.GetX();
     const float dy = pointA.GetY() - pointB.GetY();
     length = std::sqrt(dx * dx + dy * dy);
@@ -90,18 +91,18 @@ void Gauge::ConeSector(float& angle, float& length) const {
     float offset = 0.0f;
     if (dx < 0.0f && dy < 0.0f) {
         dx = -dx;
-        offset = pi;
+        offset = halfTurn;
     } else if (dx >= 0.0f && dy <= 0.0f) {
         dx = -dx;
-        offset = -pi;
+        offset = -halfTurn;
     }
     angle = std::asin(dx / length) + offset;
     while (angle < 0.0f) {
-        angle += 2.0f * pi;
+        angle += 2.0f * halfTurn;
     }
 }
 
-void Gauge::Draw() {
+void Gauge::Draw(const BarStyle barStyle) {
     if (settings.lighting) {
         glDisable(GL_LIGHTING);
     }
@@ -119,10 +120,10 @@ void Gauge::Draw() {
                 DrawTextGauge();
                 break;
             case GaugeKind::HorizontalBar:
-                DrawBar(true);
+                DrawBar(true, barStyle);
                 break;
             case GaugeKind::VerticalBar:
-                DrawBar(false);
+                DrawBar(false, barStyle);
                 break;
             case GaugeKind::Cone:
                 DrawCone();
@@ -160,12 +161,10 @@ void Gauge::DrawTextGauge() const {
     }
 }
 
-void Gauge::DrawBar(const bool horizontal) const {
+void Gauge::DrawBar(const bool horizontal, const BarStyle barStyle) const {
     DrawText(x, y, label);
     const int slices = SliceCount();
-    // The batched renderer sends all slices as one draw of quads; the same
-    // rectangles in the same colours as one polygon each.
-    const bool oneDraw = settings.classicRenderer == 0;
+    const bool oneDraw = barStyle == BarStyle::OneDraw;
     if (oneDraw) {
         glBegin(GL_QUADS);
     }

@@ -63,13 +63,17 @@ public:
     // screen, pi up) and its radius, from points A and B.
     void ConeSector(float& angle, float& length) const;
 
+    // How a bar sends its slices: each as a polygon of its own, or all as
+    // one draw of quads (the same rectangles in the same colours).
+    enum class BarStyle { PolygonPerSlice, OneDraw };
+
     // Draws the gauge if visible; a blinking gauge shows on three frames of five.
-    void Draw();
+    void Draw(BarStyle barStyle = BarStyle::PolygonPerSlice);
 
 private:
     void DrawText(float atX, float atY, const char* text) const;
     void DrawTextGauge() const;
-    void DrawBar(bool horizontal) const;
+    void DrawBar(bool horizontal, BarStyle barStyle) const;
     void DrawCone() const;
     void DrawFlash() const;
 

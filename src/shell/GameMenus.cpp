@@ -10,18 +10,12 @@
 
 namespace {
 
-constexpr float startX = 5000.0f; // the bird starts over the middle of the city
-constexpr float startY = 5000.0f;
-constexpr float startHeight = 1500.0f;
 constexpr long long slowestGameSpeed = 1; // ticks per second; 0 would stop the clock
 
 } // namespace
 
 void StartAction() {
-    Bird& bird = world.GetBird();
-    bird.SetEye(startX, startY, startHeight);
-    bird.SetCenter(0.0f, 0.0f, 0.0f);
-    bird.Reset();
+    world.GetBird().StartGame();
     world.SetupLevel(currentLevel);
     mainMenu.SetTitle(":: Main Menu ::");
     mainMenu.Hide();

@@ -1,7 +1,8 @@
 #include "shell/Shell.h"
 
+#include "render/BatchedRenderer.h"
+#include "render/ClassicRenderer.h"
 #include "shell/GameClock.h"
-#include "shell/OverlayText.h"
 #include "shell/Globals.h"
 #include "shell/Settings.h"
 
@@ -22,18 +23,12 @@ namespace {
 constexpr unsigned char keyEnter = 13;
 constexpr unsigned char keyEscape = 27;
 constexpr unsigned char keySpace = 32;
-constexpr float speedUp = 2.0f;
-constexpr float slowDown = -3.0f;
 constexpr float radarZoomStep = 0.1f;
 constexpr unsigned int millisecondsPerSecond = 1000;
-constexpr int lineHeight = 13;
 constexpr float introX = 200.0f;
 constexpr float introY = -300.0f;
 constexpr int cityCells = 100;
 constexpr float cellSize = 100.0f;
-constexpr float startX = 5000.0f;
-constexpr float startY = 5000.0f;
-constexpr float startHeight = 1500.0f;
 constexpr int messageSize = 80;
 // The longest nap of the idle handler between ticks: short enough that keys
 // and the mouse are still handled promptly at the slowest game speed.
@@ -44,8 +39,9 @@ constexpr double aspectRatio = 1.0;
 constexpr double nearPlane = 0.1;
 constexpr double farPlane = 10000.0;
 
-// The intro text as a texture, for the batched renderer.
-OverlayText introCache;
+ClassicRenderer classicRenderer;
+BatchedRenderer batchedRenderer;
+Renderer* renderer = &batchedRenderer;
 
 bool WindowExists() {
     return shell.mainWindowId > 0;
@@ -159,13 +155,12 @@ void OnDisplay() {
     timeStats.Start(TimeStats::Display);
     displayListTable.SelectWindow(0);
     ++frameCounter;
-    const bool cachedIntro = shell.introHidden == 0 && settings.classicRenderer == 0;
-    if (cachedIntro) {
-        introCache.Prepare(introX, introY, introText, static_cast<int>(shell.windowWidth),
-                           static_cast<int>(shell.windowHeight));
+    if (shell.introHidden == 0) {
+        renderer->PrepareText(introX, introY, introText, static_cast<int>(shell.windowWidth),
+                              static_cast<int>(shell.windowHeight));
     }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    world.Draw();
+    renderer->DrawWorld(world);
     world.Begin2D();
     if (mainMenu.IsVisible()) {
         mainMenu.Draw();
@@ -173,8 +168,8 @@ void OnDisplay() {
     if (configMenu.IsVisible()) {
         configMenu.Draw();
     }
-    if (shell.introHidden == 0 && !(cachedIntro && introCache.Draw())) {
-        DrawText(introX, introY, introText);
+    if (shell.introHidden == 0) {
+        renderer->DrawText(introX, introY, introText);
     }
     world.End2D();
     glutSwapBuffers();
@@ -212,11 +207,11 @@ void OnKeyboard(const unsigned char key, int, int) {
         break;
     case 'w':
     case 'W':
-        shell.speedChange = speedUp;
+        shell.speedChange = speedUpStep;
         break;
     case 's':
     case 'S':
-        shell.speedChange = slowDown;
+        shell.speedChange = slowDownStep;
         break;
     case 'g':
         shell.freezeToggle = shell.freezeToggle == 0 ? 1 : 0;
@@ -230,9 +225,9 @@ void OnKeyboard(const unsigned char key, int, int) {
 
 void OnSpecialKey(const int key, int, int) {
     if (key == GLUT_KEY_UP) {
-        shell.speedChange = speedUp;
+        shell.speedChange = speedUpStep;
     } else if (key == GLUT_KEY_DOWN) {
-        shell.speedChange = slowDown;
+        shell.speedChange = slowDownStep;
     }
     PostRedisplayAll();
 }
@@ -299,7 +294,7 @@ void OnSecondViewDisplay() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_NORMALIZE);
-    world.DrawSecondView();
+    renderer->DrawSecondView(world);
     glutSwapBuffers();
 }
 
@@ -329,7 +324,7 @@ void DrawText(const float x, const float y, const char* text) {
     for (const char* c = text; *c != '\0'; ++c) {
         if (*c == '\n') {
             ++line;
-            glRasterPos2f(x, y + static_cast<float>(lineHeight * line));
+            glRasterPos2f(x, y + static_cast<float>(textLineHeight * line));
         } else {
             glutBitmapCharacter(GLUT_BITMAP_8_BY_13, *c);
         }
@@ -352,6 +347,7 @@ void OpenSecondView() {
     // The new window has a context of its own: textures and lists again.
     world.LoadTextures();
     world.CompileMapObjects();
+    renderer->SceneryCompiled(world);
     EnableLighting();
 }
 
@@ -410,16 +406,29 @@ void SeedRandomGenerator() {
                                   : static_cast<unsigned int>(std::time(nullptr)));
 }
 
-void InitGame() {
+void ChooseRenderer() {
+    renderer = settings.classicRenderer != 0 ? static_cast<Renderer*>(&classicRenderer)
+                                             : &batchedRenderer;
+}
+
+Renderer& ActiveRenderer() {
+    return *renderer;
+}
+
+void BuildGame(World& game) {
     SeedRandomGenerator();
-    world.textureSlot = 0;
+    game.textureSlot = 0;
     displayListTable.SelectWindow(0);
-    world.Init(cityCells, cityCells, cellSize);
-    world.SetupLevel(1);
-    Bird& bird = world.GetBird();
+    game.Init(cityCells, cityCells, cellSize);
+    game.SetupLevel(1);
+    Bird& bird = game.GetBird();
     bird.SetPerspective();
-    bird.SetEye(startX, startY, startHeight);
-    bird.SetCenter(0.0f, 0.0f, 0.0f);
-    world.SetupHud();
+    bird.PlaceAtStart();
+    game.SetupHud();
+}
+
+void InitGame() {
+    BuildGame(world);
+    renderer->SceneryCompiled(world);
     mainMenu.Show();
 }

@@ -9,6 +9,9 @@
 // argument; the key and mouse callbacks can be called directly. Nothing here
 // touches GLUT until CreateMainWindow has made the window.
 
+class Renderer;
+class World;
+
 // ShellState: what the shell remembers between callbacks.
 struct ShellState {
     int mainWindowId = 0;  // 0 until the window exists
@@ -37,6 +40,9 @@ extern int currentLevel;
 extern unsigned int frameCounter;
 
 constexpr unsigned int introDuration = 15000; // ms the intro text stays up
+// The speed changes that 'w' or Up and 's' or Down ask for.
+constexpr float speedUpStep = 2.0f;
+constexpr float slowDownStep = -3.0f;
 constexpr int mainWindowSize = 800;
 constexpr int secondViewSize = 200;
 
@@ -57,6 +63,7 @@ bool RunTick(unsigned int now);
 void PostRedisplayAll();
 // White 8x13 bitmap text at (x, y) of the 2D overlay; "\n" starts a new line
 // 13 pixels lower.
+constexpr int textLineHeight = 13;
 void DrawText(float x, float y, const char* text);
 void OpenSecondView();
 void CloseSecondView();
@@ -65,4 +72,15 @@ void CheckIntroTimeout();
 void CreateMainWindow();
 // Seeds rand with --seed, or with the time when it was not given.
 void SeedRandomGenerator();
+// Picks the renderer that draws every frame from here on: the batched one,
+// or the classic one with --classic-renderer. Start-up calls it once the
+// command line is read.
+void ChooseRenderer();
+Renderer& ActiveRenderer();
+// The game as start-up builds it, into any World: the random generator
+// seeded, the city made in the current window, level 1 set up, the bird at
+// its start and the HUD.
+void BuildGame(World& game);
+// BuildGame on the game's World, the renderer told of the new city, and the
+// main menu shown: the game starts paused.
 void InitGame();

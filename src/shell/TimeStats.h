@@ -25,6 +25,12 @@ public:
 
     void Start(int slot);
     void Stop(int slot);
+    // Runs one step of the game between Start and Stop of its slot.
+    template <typename Step> void Timed(const int slot, Step step) {
+        Start(slot);
+        step();
+        Stop(slot);
+    }
     uint32_t Total(int slot) const;
     // Writes the report file; a file that cannot be opened is skipped silently.
     void WriteReport(const char* fileName = "gullmar_ts.txt") const;

@@ -42,15 +42,12 @@ constexpr FlightLeg flightScript[] = {
 // The pitch input that holds the nose where the script wants it: the nose
 // sinks by itself the more the slower the bird flies, and the climb asked for
 // grows with the distance to the leg's height.
-constexpr float noseSinkAtRest = 0.3926991f; // the bird's own sink at speed 0
 constexpr float heightPerClimb = 2000.0f;    // height error for a full climb
 constexpr float steepestClimb = 0.3f;        // sine of the steepest climb or dive
-constexpr float speedUpKey = 2.0f;           // what 'w' asks for
-constexpr float slowDownKey = -3.0f;         // what 's' asks for
 
 float PitchInput(const float height) {
     const Bird& bird = world.GetBird();
-    const float sink = noseSinkAtRest * (1.0f - bird.GetSpeed() / Bird::maxSpeed);
+    const float sink = Bird::noseSinkAtRest * (1.0f - bird.GetSpeed() / Bird::maxSpeed);
     const float climb =
         std::clamp((height - bird.GetEyeZ()) / heightPerClimb, -steepestClimb, steepestClimb);
     const float noseUp = bird.GetDirection().Normalized().GetZ();
@@ -168,7 +165,7 @@ void Timedemo::ApplyScript(const int frame) {
         shell.steerX = SteerInput(leg.steerX);
         shell.steerY = PitchInput(leg.height);
         const float speed = world.GetBird().GetSpeed();
-        shell.speedChange = speed < leg.speed ? speedUpKey : speed > leg.speed ? slowDownKey : 0.0f;
+        shell.speedChange = speed < leg.speed ? speedUpStep : speed > leg.speed ? slowDownStep : 0.0f;
         if (leg.dropEvery > 0 && inLeg % leg.dropEvery == leg.dropEvery - 1) {
             world.GetBird().DropPoop();
         }

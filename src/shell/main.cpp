@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     LoadConfig();
     LoadIntroText();
     ParseCommandLine(argc, argv);
+    ChooseRenderer();
     if (settings.timedemoFrames > 0 && settings.seed == Settings::noSeed) {
         settings.seed = Timedemo::defaultSeed;
     }

@@ -12,17 +12,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// Runs one drawing step under its profiler slot.
-template <typename Step> void Timed(const int slot, Step step) {
-    timeStats.Start(slot);
-    step();
-    timeStats.Stop(slot);
-}
-
-} // namespace
-
 World::World() {
     // The World is a global built before any window: nothing here may need a
     // GL context.
@@ -52,7 +41,6 @@ void World::Init(const int widthCells, const int depthCells, const float cellSiz
     cityMap.Generate(settings.seed >= 0 ? settings.seed : -1);
     cityMap.MarkRoadDirections();
     cityMap.CreateObjects(mapObjects, citySets[textureSlot]);
-    cityBatch.Build(mapObjects);
     bird.SetWorldSize(WidthInUnits(), DepthInUnits());
 }
 
@@ -99,47 +87,16 @@ void World::Update() {
 }
 
 void World::Draw() {
-    if (settings.classicRenderer == 0) {
-        DrawSkyLast();
-        return;
-    }
     // The sky is drawn before the camera is set, with last frame's projection.
-    Timed(TimeStats::Atmosphere, [this] { DrawAtmosphere(); });
-    Timed(TimeStats::Camera, [this] { SetupCamera(); });
-    Timed(TimeStats::MapObjects, [this] { DrawMapObjs(); });
-    Timed(TimeStats::Peds, [this] { DrawPeds(); });
-    Timed(TimeStats::Cars, [this] { DrawCars(); });
-    Timed(TimeStats::Fries, [this] { DrawFries(); });
-    Timed(TimeStats::Clouds, [this] { DrawClouds(); });
-    Timed(TimeStats::BirdGeometry, [this] { bird.Draw(); });
-    Timed(TimeStats::Osd, [this] { DrawOSD(); });
-}
-
-void World::DrawSkyLast() {
-    // The same picture as Draw: the sky box encloses everything opaque, and
-    // depth decides what shows whatever the order. Drawn after the opaque
-    // scene (and before the translucent clouds), only the pixels of sky that
-    // show are textured. It keeps last frame's projection, as in Draw.
-    GLfloat skyProjection[16];
-    glGetFloatv(GL_PROJECTION_MATRIX, skyProjection);
-    SetSceneState();
-    Timed(TimeStats::Camera, [this] { SetupCamera(); });
-    Timed(TimeStats::MapObjects, [this] { DrawMapObjs(); });
-    Timed(TimeStats::Peds, [this] { Ped::DrawAll(peds); });
-    Timed(TimeStats::Cars, [this] { Car::DrawAll(cars); });
-    Timed(TimeStats::Fries, [this] { DrawFries(); });
-    Timed(TimeStats::Atmosphere, [this, &skyProjection] {
-        glMatrixMode(GL_PROJECTION);
-        glPushMatrix();
-        glLoadMatrixf(skyProjection);
-        DrawAtmosphere(true);
-        glMatrixMode(GL_PROJECTION);
-        glPopMatrix();
-        glMatrixMode(GL_MODELVIEW);
-    });
-    Timed(TimeStats::Clouds, [this] { DrawClouds(); });
-    Timed(TimeStats::BirdGeometry, [this] { bird.Draw(); });
-    Timed(TimeStats::Osd, [this] { DrawOSD(); });
+    timeStats.Timed(TimeStats::Atmosphere, [this] { DrawAtmosphere(); });
+    timeStats.Timed(TimeStats::Camera, [this] { SetupCamera(); });
+    timeStats.Timed(TimeStats::MapObjects, [this] { DrawMapObjs(); });
+    timeStats.Timed(TimeStats::Peds, [this] { DrawPeds(); });
+    timeStats.Timed(TimeStats::Cars, [this] { DrawCars(); });
+    timeStats.Timed(TimeStats::Fries, [this] { DrawFries(); });
+    timeStats.Timed(TimeStats::Clouds, [this] { DrawClouds(); });
+    timeStats.Timed(TimeStats::BirdGeometry, [this] { bird.Draw(); });
+    timeStats.Timed(TimeStats::Osd, [this] { DrawOSD(); });
 }
 
 void World::DrawSecondView() {

@@ -3,7 +3,6 @@
 #include "bird/Bird.h"
 #include "bird/Camera.h"
 #include "bird/Light.h"
-#include "city/CityBatch.h"
 #include "city/CityMap.h"
 #include "city/MapObject.h"
 #include "city/TextureSet.h"
@@ -54,9 +53,6 @@ public:
     void Update();
     void Draw();
     void DrawSecondView();
-    // Draw's steps with the sky after the opaque scene: the same picture
-    // with fewer pixels shaded. Draw uses it unless --classic-renderer.
-    void DrawSkyLast();
     void SetupCamera();
     void Begin2D();
     void End2D();
@@ -67,10 +63,8 @@ public:
     // --- scenery (WorldScenery.cpp)
     void LoadTextures();
     void CompileMapObjects();
-    // The sky box. The batched renderer's leaves out the walls' parts below
-    // the ground, which the city hides from an eye above it, and textures
-    // from the base level only.
-    void DrawAtmosphere(bool batched = false);
+    // The sky box.
+    void DrawAtmosphere();
     // What the sky leaves for the rest of the frame: culling and depth test
     // on, texturing off, filled faces, lighting as set.
     void SetSceneState();
@@ -108,7 +102,9 @@ public:
     // --- HUD (WorldHud.cpp)
     void SetupHud();
     void UpdateHUD();
-    void DrawOSD();
+    // The gauges and the radar over the scene; the style says how the bars
+    // send their slices.
+    void DrawOSD(Gauge::BarStyle barStyle = Gauge::BarStyle::PolygonPerSlice);
 
     // --- parts, for the shell, the HUD and tests
     Bird& GetBird() { return bird; }
@@ -120,7 +116,6 @@ public:
     FriesList& GetFries() { return fries; }
     CloudList& GetClouds() { return clouds; }
     MapObjectList& GetMapObjects() { return mapObjects; }
-    CityBatch& GetCityBatch() { return cityBatch; }
     TextureSet& GetCityTextures() { return citySets[textureSlot]; }
     Gauge& GetHitFlash() { return hitFlash; }
     const Gauge& GetSpeedGauge() const { return speedGauge; }
@@ -153,8 +148,6 @@ private:
     FriesList fries;
     CloudList clouds;
     MapObjectList mapObjects;
-    // The map objects' faces grouped by texture, one list per window.
-    CityBatch cityBatch;
     TextureSet citySets[2];
     TextureSet eyesSet;
     TextureSet carSet;

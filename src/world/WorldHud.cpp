@@ -167,25 +167,25 @@ void World::UpdateHUD() {
     hitFlash.SetY(static_cast<int>(h));
 }
 
-void World::DrawOSD() {
+void World::DrawOSD(const Gauge::BarStyle barStyle) {
     Begin2D();
     // The HUD lies over everything: a wall right in front of the bird must
     // not hide it.
     const GLboolean depthTest = glIsEnabled(GL_DEPTH_TEST);
     glDisable(GL_DEPTH_TEST);
-    heightGauge.Draw();
-    poopGauge.Draw();
+    heightGauge.Draw(barStyle);
+    poopGauge.Draw(barStyle);
     if (settings.fastComputer) {
         radar.DrawRadar();
     }
-    healthGauge.Draw();
-    scoreGauge.Draw();
-    frameRateGauge.Draw();
-    speedGauge.Draw();
-    steeringCone.Draw();
-    timerLine.Draw();
-    levelLine.Draw();
-    hitFlash.Draw();
+    healthGauge.Draw(barStyle);
+    scoreGauge.Draw(barStyle);
+    frameRateGauge.Draw(barStyle);
+    speedGauge.Draw(barStyle);
+    steeringCone.Draw(barStyle);
+    timerLine.Draw(barStyle);
+    levelLine.Draw(barStyle);
+    hitFlash.Draw(barStyle);
     if (depthTest) {
         glEnable(GL_DEPTH_TEST);
     }

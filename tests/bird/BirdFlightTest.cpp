@@ -10,8 +10,7 @@
 
 namespace {
 
-constexpr float pi = 3.14159265358f;
-constexpr float halfPi = pi / 2.0f;
+constexpr float halfPi = static_cast<float>(pi / 2.0);
 
 // A bird in a 10000 x 10000 city at (5000, 5000, height), looking level
 // along +x from 1000 units away, so that the first tick neither climbs nor dives.
@@ -48,7 +47,8 @@ TEST(BirdFlightTest, SpeedChangesLeavingTheOpenIntervalAreRefused) {
 
 TEST(BirdFlightTest, TheNoseSinksTheMoreTheSlowerTheBird) {
     // A centred pointer does not turn: only the sink changes the polar angle.
-    for (const auto& [speed, sink] : {std::pair{0.0f, pi / 40.0f}, std::pair{50.0f, pi / 80.0f}}) {
+    for (const auto& [speed, sink] : {std::pair{0.0f, static_cast<float>(pi / 40.0)},
+                                      std::pair{50.0f, static_cast<float>(pi / 80.0)}}) {
         Bird bird;
         FlyLevel(bird, 1000.0f, speed);
         bird.Steer(0.0f, 0.0f);

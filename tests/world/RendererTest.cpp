@@ -5,18 +5,19 @@
 #include "actors/Car.h"
 #include "actors/Ped.h"
 #include "city/MapObject.h"
+#include "render/BatchedRenderer.h"
+#include "render/ClassicRenderer.h"
 #include "shell/GameClock.h"
 #include "shell/Globals.h"
-#include "shell/OverlayText.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
+#include "shell/ShellTestSupport.h"
 #include "support/GlContext.h"
 
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -24,8 +25,6 @@
 
 namespace {
 
-constexpr int cityCells = 100;
-constexpr float cellSize = 100.0f;
 constexpr int channelTolerance = 8;
 constexpr double differingShare = 0.005;
 
@@ -52,23 +51,12 @@ protected:
     std::filesystem::path previous = std::filesystem::current_path();
 };
 
-// A game as InitGame builds it, seeded from the command line, with a few
-// ticks played so that everything has moved.
+// A game as start-up builds it, seeded from the command line.
 std::unique_ptr<World> SeededGame(const char* seedOption) {
-    char program[] = "gullmar";
-    std::vector<char> option(seedOption, seedOption + std::strlen(seedOption) + 1);
-    char* argv[] = {program, option.data(), nullptr};
-    ParseCommandLine(2, argv);
-    SeedRandomGenerator();
+    ParseArguments({seedOption});
     auto game = std::make_unique<World>();
     game->LoadTextures();
-    game->Init(cityCells, cityCells, cellSize);
-    game->SetupLevel(1);
-    Bird& bird = game->GetBird();
-    bird.SetPerspective();
-    bird.SetEye(Bird::startEyeX, Bird::startEyeY, Bird::startEyeZ);
-    bird.SetCenter(0.0f, 0.0f, 0.0f);
-    game->SetupHud();
+    BuildGame(*game);
     return game;
 }
 
@@ -123,8 +111,8 @@ TEST_F(RendererTest, TheSameSeedGivesTheSameCityTreesAndPopulation) {
 }
 
 // Draws a whole frame of the game as OnDisplay does and reads it back.
-std::vector<Rgb> DrawFrame(World& game, const int classic) {
-    settings.classicRenderer = classic;
+std::vector<Rgb> DrawFrame(World& game, Renderer& renderer) {
+    renderer.SceneryCompiled(game);
     const int width = glutGet(GLUT_WINDOW_WIDTH);
     const int height = glutGet(GLUT_WINDOW_HEIGHT);
     glViewport(0, 0, width, height);
@@ -142,7 +130,7 @@ std::vector<Rgb> DrawFrame(World& game, const int classic) {
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        game.Draw();
+        renderer.DrawWorld(game);
     }
     glFinish();
     return ReadPixels(0, 0, width, height);
@@ -209,8 +197,10 @@ TEST_F(RendererTest, BothRenderersDrawTheSamePicture) {
         const auto batched = SeededGame("--seed=77");
         places[view](*straightforward);
         places[view](*batched);
-        const std::vector<Rgb> expected = DrawFrame(*straightforward, 1);
-        const std::vector<Rgb> actual = DrawFrame(*batched, 0);
+        ClassicRenderer classic;
+        BatchedRenderer batchedRenderer;
+        const std::vector<Rgb> expected = DrawFrame(*straightforward, classic);
+        const std::vector<Rgb> actual = DrawFrame(*batched, batchedRenderer);
         EXPECT_LE(DifferingShare(expected, actual), differingShare) << names[view];
         // Not a blank picture that would match anything.
         const std::set<Rgb> colours(actual.begin(), actual.end());
@@ -228,32 +218,26 @@ TEST_F(RendererTest, TheIntroTextFromItsTextureIsTheBitmapText) {
     glViewport(0, 0, width, height);
     world.SetViewSize(static_cast<float>(width), static_cast<float>(height));
     const char* text = "Welcome!\n\nW / S: faster, slower\n  gjpqy|@#";
-    const auto frame = [&](const bool cached) {
-        OverlayText intro;
-        if (cached) {
-            intro.Prepare(20.0f, -60.0f, text, width, height);
-        }
+    const auto frame = [&](Renderer& renderer) {
+        renderer.PrepareText(20.0f, -60.0f, text, width, height);
         glClearColor(0.2f, 0.3f, 0.4f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
         world.Begin2D();
-        if (cached) {
-            EXPECT_TRUE(intro.Draw());
-        } else {
-            DrawText(20.0f, -60.0f, text);
-        }
+        renderer.DrawText(20.0f, -60.0f, text);
         world.End2D();
         glFinish();
         return ReadPixels(0, 0, width, height);
     };
-    const std::vector<Rgb> bitmap = frame(false);
-    const std::vector<Rgb> cached = frame(true);
+    ClassicRenderer classic;
+    BatchedRenderer batched;
+    const std::vector<Rgb> bitmap = frame(classic);
+    const std::vector<Rgb> cached = frame(batched);
     EXPECT_EQ(bitmap, cached);
     const std::set<Rgb> colours(cached.begin(), cached.end());
     EXPECT_EQ(colours.size(), 2u) << "the background and white text";
-
-    OverlayText none;
-    EXPECT_FALSE(none.Draw()) << "nothing prepared";
+    // The second frame shows the texture made for the first.
+    EXPECT_EQ(frame(batched), bitmap);
 }
 
 } // namespace

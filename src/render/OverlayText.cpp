@@ -1,4 +1,4 @@
-#include "shell/OverlayText.h"
+#include "render/OverlayText.h"
 
 #include "shell/Shell.h"
 
@@ -11,7 +11,6 @@
 namespace {
 
 constexpr int glyphWidth = 8;
-constexpr int lineHeight = 13;
 constexpr int margin = 4; // room for the glyphs' descent and offsets
 
 } // namespace
@@ -46,9 +45,9 @@ void OverlayText::Prepare(const float x, const float y, const char* text, const 
             longest = std::max(longest, ++current);
         }
     }
-    const int top = viewHeight / 2 - static_cast<int>(y) + lineHeight + margin;
+    const int top = viewHeight / 2 - static_cast<int>(y) + textLineHeight + margin;
     left = std::max(static_cast<int>(x) - margin, 0);
-    bottom = std::max(top - lineHeight * (lines + 1) - 2 * margin, 0);
+    bottom = std::max(top - textLineHeight * (lines + 1) - 2 * margin, 0);
     columns = std::min(static_cast<int>(x) + glyphWidth * longest + margin, viewWidth) - left;
     rows = std::min(top, viewHeight) - bottom;
     if (columns <= 0 || rows <= 0) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "city/FaceSink.h"
 #include "shell/DisplayListTable.h"
 
 #include <cstdint>
@@ -20,19 +21,11 @@ class MapObject;
 // with the colour, normal and texture coordinates that each map object's own
 // list gives them, so the picture is the same.
 //
-// The map objects add their faces (MapObject::AddToBatch) right after they
-// compiled their own lists in the same window, so the batch sees the same
-// settings and the same random trees as those lists.
-class CityBatch {
+// It is built right after the map objects compiled their own lists in the
+// same window, from the faces they hand it (MapObject::AddFaces), so it sees
+// the same settings and the same random trees as those lists.
+class CityBatch : public FaceSink {
 public:
-    // A corner of a face in world units, with its texture coordinates.
-    struct Corner {
-        float x, y, z, s, t;
-    };
-    struct Colour {
-        float r, g, b, a;
-    };
-
     CityBatch() = default;
     CityBatch(const CityBatch&) = delete;
     CityBatch& operator=(const CityBatch&) = delete;
@@ -52,9 +45,9 @@ public:
     // Face collection, used by the map objects. Texture 0 draws untextured;
     // while the textures setting is off every face does.
     void AddQuad(uint32_t texture, const Colour& colour, const float (&normal)[3],
-                 const Corner (&corners)[4]);
+                 const Corner (&corners)[4]) override;
     void AddTriangle(uint32_t texture, const Colour& colour, const float (&normals)[3][3],
-                     const Corner (&corners)[3]);
+                     const Corner (&corners)[3]) override;
 
 private:
     struct Vertex {

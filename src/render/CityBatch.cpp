@@ -1,4 +1,4 @@
-#include "city/CityBatch.h"
+#include "render/CityBatch.h"
 
 #include "city/MapObject.h"
 #include "shell/Globals.h"
@@ -11,8 +11,8 @@
 
 namespace {
 
-void EmitVertex(const CityBatch::Corner& corner, const float* normal,
-                const CityBatch::Colour& colour) {
+void EmitVertex(const FaceSink::Corner& corner, const float* normal,
+                const FaceSink::Colour& colour) {
     glColor4f(colour.r, colour.g, colour.b, colour.a);
     glNormal3fv(normal);
     glTexCoord2f(corner.s, corner.t);
@@ -101,7 +101,7 @@ void CityBatch::AddTriangle(const uint32_t texture, const Colour& colour,
 void CityBatch::Build(const std::vector<std::unique_ptr<MapObject>>& objects) {
     districts.clear();
     for (const std::unique_ptr<MapObject>& object : objects) {
-        object->AddToBatch(*this);
+        object->AddFaces(*this);
     }
     const int slot = displayListTable.GetCurrent();
     const int window = glutGetWindow();
