@@ -1,10 +1,11 @@
 #include "city/Park.h"
 
 #include "geometry/SphereMesh.h"
+#include "geometry/UnitCube.h"
 #include "shell/Globals.h"
 #include "shell/Settings.h"
 
-#include <GL/freeglut.h>
+#include <GL/gl.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -23,16 +24,6 @@ constexpr int crownShadeRange = 50; // up to 0.49 darker
 constexpr float crownAlpha = 0.6f;
 constexpr int crownFacets = 3; // slices and stacks of the crown
 constexpr float trunkColour[4] = {0.4f, 0.1f, 0.1f, 1.0f};
-
-// The unit cube of glutSolidCube(1.0): corners, and the faces as corner
-// indices counter-clockwise from outside with their normals.
-constexpr float cubeCorners[8][3] = {{.5f, .5f, .5f},   {-.5f, .5f, .5f},  {-.5f, -.5f, .5f},
-                                     {.5f, -.5f, .5f},  {.5f, -.5f, -.5f}, {.5f, .5f, -.5f},
-                                     {-.5f, .5f, -.5f}, {-.5f, -.5f, -.5f}};
-constexpr int cubeFaces[6][4] = {{0, 1, 2, 3}, {0, 3, 4, 5}, {0, 5, 6, 1},
-                                 {1, 6, 7, 2}, {7, 4, 3, 2}, {4, 7, 6, 5}};
-constexpr float cubeNormals[6][3] = {{0, 0, 1},  {1, 0, 0},  {0, 1, 0},
-                                     {-1, 0, 0}, {0, -1, 0}, {0, 0, -1}};
 
 // The crown: the coarse sphere of glutSolidSphere(1.0, 3, 3).
 const SphereMesh& CrownSphere() {
@@ -89,13 +80,13 @@ void Park::AddTree(FaceSink& sink, const Tree& tree) const {
     for (int f = 0; f < 6; ++f) {
         FaceSink::Corner corners[4];
         for (int i = 0; i < 4; ++i) {
-            const float* c = cubeCorners[cubeFaces[f][i]];
+            const float* c = UnitCube::corners[UnitCube::faces[f][i]];
             // GLUT's solid shapes carry no texture coordinates: the ground
             // quad's last ones stay current.
             corners[i] = {x + trunkWidth * c[0], y + trunkWidth * c[1],
                           trunkMiddle + tree.size * c[2], 0.0f, 1.0f};
         }
-        sink.AddQuad(0, trunk, cubeNormals[f], corners);
+        sink.AddQuad(0, trunk, UnitCube::normals[f], corners);
     }
     const float crownMiddle = trunkMiddle + dh * 2.0f * tree.size / 200.0f;
     const FaceSink::Colour crown = {0.0f, crownGreen - tree.shade, 0.0f, crownAlpha};
@@ -134,7 +125,7 @@ void Park::DrawTree(const Tree& tree) const {
     glPushMatrix();
     glColor4fv(trunkColour);
     glScalef(trunkWidth / dx, trunkWidth / dy, size / dh);
-    glutSolidCube(1.0);
+    UnitCube::Draw();
     glPopMatrix();
 
     EnableTextures();

@@ -30,9 +30,7 @@ constexpr float introY = -300.0f;
 constexpr int cityCells = 100;
 constexpr float cellSize = 100.0f;
 constexpr int messageSize = 80;
-// The longest nap of the idle handler between ticks: short enough that keys
-// and the mouse are still handled promptly at the slowest game speed.
-constexpr unsigned int longestIdleSleep = 5;
+constexpr unsigned int longestIdleSleep = 5; // ms; see IdleWakeTime
 // The projection a reshape sets until the bird's camera sets its own.
 constexpr double fieldOfView = 70.0;
 constexpr double aspectRatio = 1.0;
@@ -146,9 +144,11 @@ void OnIdle() {
         PostRedisplayAll();
         return;
     }
-    // A tick runs once the clock has passed nextTickTime: sleep until then
-    // (or a little while) instead of spinning, so waiting costs no CPU.
-    GameClock::SleepUntil(std::min(shell.nextTickTime + 1, now + longestIdleSleep));
+    GameClock::SleepUntil(IdleWakeTime(now));
+}
+
+unsigned int IdleWakeTime(const unsigned int now) {
+    return std::min(shell.nextTickTime + 1, now + longestIdleSleep);
 }
 
 void OnDisplay() {

@@ -58,6 +58,11 @@ void OnSecondViewDisplay();
 
 // One idle call at game clock `now` (ms): returns true if a tick was due and ran.
 bool RunTick(unsigned int now);
+// Until when an idle call that ran no tick sleeps: a tick runs once the clock
+// has passed nextTickTime, so until just after it, instead of spinning; but
+// never more than a few milliseconds, so that keys and the mouse are still
+// handled promptly at the slowest game speed.
+unsigned int IdleWakeTime(unsigned int now);
 
 // Posts a redisplay of the main window and of the second view if it is open.
 void PostRedisplayAll();

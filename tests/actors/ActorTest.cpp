@@ -75,7 +75,9 @@ TEST(ActorTest, RandomSpeedsSizesAndWhatHitsDo) {
     EXPECT_FLOAT_EQ(ped.GetPoints(), 10.0f / 2.0f / 3.0f);
 }
 
-TEST_F(GlTest, PedSwingRunsToAndFroAndPanicTurnsEveryThirtyFrames) {
+using ActorGlTest = GlTest;
+
+TEST_F(ActorGlTest, PedSwingRunsToAndFroAndPanicTurnsEveryThirtyFrames) {
     std::srand(9);
     Ped ped;
     const float calmSpeed = ped.GetSpeed();

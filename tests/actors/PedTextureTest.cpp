@@ -44,9 +44,11 @@ Rgb PixelAt(const float worldY, const float worldZ) {
 
 } // namespace
 
+using PedTextureTest = GlTest;
+
 // The torso front must show its picture upright and unmirrored, seen from
 // the front, and must survive back-face culling.
-TEST_F(GlTest, PedTorsoFrontShowsThePictureUprightFromOutside) {
+TEST_F(PedTextureTest, PedTorsoFrontShowsThePictureUprightFromOutside) {
     TextureSet textures;
     ASSERT_NE(textures.LoadTexture(WriteRaw("front.raw", red, green, blue, white).c_str(),
                                    TextureSet::PedFront),

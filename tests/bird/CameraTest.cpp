@@ -48,7 +48,9 @@ TEST(CameraTest, TurnClampsThePolarAngleAndWrapsTheAzimuth) {
     EXPECT_LT(camera.GetAzimuth(), 0.001f);
 }
 
-TEST_F(GlTest, CameraApplyLoadsTheProjectionOnly) {
+using CameraGlTest = GlTest;
+
+TEST_F(CameraGlTest, CameraApplyLoadsTheProjectionOnly) {
     Camera camera;
     camera.SetEye(5000, 5000, 1500);
     camera.SetCenter(10, 20, 0);

@@ -51,7 +51,9 @@ TEST(SceneObjectTest, PlacementMovesWorldUnitsAndKeepsTheInverse) {
     EXPECT_EQ(Xyzw(tile.GetModelMatrix() * Point(1, 1, 1)), (Floats4{1, 1, 1, 1}));
 }
 
-TEST_F(GlTest, SceneObjectDrawLoadsModelMatrixThenRestores) {
+using SceneObjectGlTest = GlTest;
+
+TEST_F(SceneObjectGlTest, SceneObjectDrawLoadsModelMatrixThenRestores) {
     ProbeObject object;
     object.Translate(3, 4, 5);
     object.RotateX(30);

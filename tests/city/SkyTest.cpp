@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+using SkyTest = GlTest;
+
 // The sky box leaves the GL state as the rest of the frame expects it:
 // lighting back only if set, culling and depth test on, textures off, filled
 // polygons and the modelview stack as it was.
-TEST_F(GlTest, SkyLeavesTheStateTheFrameExpects) {
+TEST_F(SkyTest, SkyLeavesTheStateTheFrameExpects) {
     const Settings saved = settings;
     for (const int16_t lighting : {int16_t{1}, int16_t{0}}) {
         settings.lighting = lighting;

@@ -60,7 +60,9 @@ TEST(BoundingBoxTest, RotatedBoxKeepsUnsortedCornersAndNegativeExtents) {
               "\t UpperFarCorner : X:1 |Y: 1|Z: 1| W:1 \n\n\t Width  :2 | Height :2 | Depth  :2");
 }
 
-TEST_F(GlTest, BoundingBoxDrawFillsTopFirstAndBottomLast) {
+using BoundingBoxGlTest = GlTest;
+
+TEST_F(BoundingBoxGlTest, BoundingBoxDrawFillsTopFirstAndBottomLast) {
     glMatrixMode(GL_PROJECTION);
     glOrtho(-2, 2, -2, 2, -2, 2);
     const auto drawn = Record([] { BoundingBox().Draw(); });

@@ -74,7 +74,9 @@ TEST(RadarTest, ZoomFactorStaysStrictlyBetweenOneAndFive) {
     EXPECT_FLOAT_EQ(radar.GetZoomDistance(), 0.1f);
 }
 
-TEST_F(GlTest, RadarDrawsDiscActorsBirdAndNorthMarker) {
+using RadarGlTest = GlTest;
+
+TEST_F(RadarGlTest, RadarDrawsDiscActorsBirdAndNorthMarker) {
     SetOverlay(800, 600);
     Radar::PedList peds;
     Radar::CarList cars;

@@ -6,10 +6,12 @@
 
 #include <set>
 
+using DisplayListTableTest = GlTest;
+
 // Indices are handed out from 1, each with a name that compiles, past the first
 // block of names; a window opened later gets names for every index handed out
 // before; a closed window has none and is never selected.
-TEST_F(GlTest, DisplayListTableHandsOutANameForEveryIndexInEachWindow) {
+TEST_F(DisplayListTableTest, DisplayListTableHandsOutANameForEveryIndexInEachWindow) {
     const int mainWindow = glutGetWindow();
     DisplayListTable table;
     table.SetWindowId(0, mainWindow);

@@ -129,12 +129,15 @@ TEST_F(PerformanceOptionsTest, TheIdleHandlerSleepsUntilTheTickIsDueAndNoLonger)
     shell.nextTickTime = soon;
     OnIdle();
     EXPECT_TRUE(shell.nextTickTime != soon || GameClock::Now() > soon);
-    // A tick far away: the nap is short, so input is still handled.
+    // A tick far away: no tick runs, and the nap is short, so input is still
+    // handled.
     const unsigned int far = GameClock::Now() + 10000;
     shell.nextTickTime = far;
     OnIdle();
     EXPECT_EQ(shell.nextTickTime, far) << "no tick ran";
-    EXPECT_LT(GameClock::Now(), far);
+    EXPECT_EQ(IdleWakeTime(far - 100), far - 95);
+    EXPECT_EQ(IdleWakeTime(far - 2), far + 1) << "just past the deadline";
+    EXPECT_EQ(IdleWakeTime(far), far + 1);
     mainMenu.Hide();
 }
 
