@@ -5,60 +5,37 @@
 
 #include <cstdio>
 #include <fstream>
+#include <initializer_list>
 #include <vector>
 
 namespace {
 
-// One file of a texture group and the slot it fills.
-struct TextureFile {
-    const char* fileName;
-    int slot;
+// The file of every slot, in slot order.
+constexpr const char* slotFiles[TextureSet::slotCount] = {
+    "textures/texture.raw",      "textures/texture1.raw",       "textures/texture2.raw",
+    "textures/texture3.raw",     "textures/texture4.raw",       "textures/texture5.raw",
+    "textures/road.raw",         "textures/road2.raw",          "textures/sidewalk.raw",
+    "textures/intersection.raw", "textures/skytop.raw",         "textures/skyside.raw",
+    "textures/grass.raw",        "textures/car_front.raw",      "textures/car_back.raw",
+    "textures/car_Top.raw",      "textures/car_windshield.raw", "textures/car_wheel.raw",
+    "textures/car_door2.raw",    "textures/car_door.raw",       "textures/car_sidewindow.raw",
+    "textures/wc_headface.raw",  "textures/wc_headside.raw",    "textures/wc_headside2.raw",
+    "textures/wc_headtop.raw",   "textures/wc_headback.raw",    "textures/wc_front.raw",
+    "textures/wc_back.raw",
 };
 
-constexpr TextureFile cityFiles[] = {
-    {"textures/texture.raw", TextureSet::BuildingSouth},
-    {"textures/texture1.raw", TextureSet::BuildingSpare},
-    {"textures/texture2.raw", TextureSet::BuildingWest},
-    {"textures/texture3.raw", TextureSet::BuildingEast},
-    {"textures/texture4.raw", TextureSet::BuildingNorth},
-    {"textures/texture5.raw", TextureSet::Roof},
-    {"textures/road.raw", TextureSet::RoadAlongY},
-    {"textures/road2.raw", TextureSet::RoadAlongX},
-    {"textures/sidewalk.raw", TextureSet::Sidewalk},
-    {"textures/intersection.raw", TextureSet::Intersection},
-    {"textures/grass.raw", TextureSet::Grass},
+// A run of slots that a group loader fills, first to last.
+struct SlotRun {
+    int first;
+    int last;
 };
 
-constexpr TextureFile skyFiles[] = {
-    {"textures/skytop.raw", TextureSet::SkyTop},
-    {"textures/skyside.raw", TextureSet::SkySide},
-};
-
-constexpr TextureFile carFiles[] = {
-    {"textures/car_front.raw", TextureSet::CarFront},
-    {"textures/car_back.raw", TextureSet::CarBack},
-    {"textures/car_Top.raw", TextureSet::CarTop},
-    {"textures/car_windshield.raw", TextureSet::CarWindshield},
-    {"textures/car_wheel.raw", TextureSet::CarWheel},
-    {"textures/car_door2.raw", TextureSet::CarDoorLeft},
-    {"textures/car_door.raw", TextureSet::CarDoor},
-    {"textures/car_sidewindow.raw", TextureSet::CarSideWindow},
-};
-
-constexpr TextureFile pedFiles[] = {
-    {"textures/wc_headface.raw", TextureSet::PedHeadFace},
-    {"textures/wc_headside.raw", TextureSet::PedHeadSide},
-    {"textures/wc_headside2.raw", TextureSet::PedHeadSide2},
-    {"textures/wc_headtop.raw", TextureSet::PedHeadTop},
-    {"textures/wc_headback.raw", TextureSet::PedHeadBack},
-    {"textures/wc_front.raw", TextureSet::PedFront},
-    {"textures/wc_back.raw", TextureSet::PedBack},
-};
-
-template <size_t count>
-void LoadGroup(TextureSet& set, const TextureFile (&files)[count]) {
-    for (const TextureFile& file : files) {
-        set.LoadTexture(file.fileName, file.slot);
+// Loads the runs' slots in slot order, each from its file.
+void LoadGroup(TextureSet& set, const std::initializer_list<SlotRun> runs) {
+    for (const SlotRun& run : runs) {
+        for (int slot = run.first; slot <= run.last; ++slot) {
+            set.LoadTexture(slotFiles[slot], slot);
+        }
     }
 }
 
@@ -106,10 +83,18 @@ uint32_t TextureSet::LoadTexture(const char* fileName, const int slot) {
     return name;
 }
 
-void TextureSet::LoadCityTextures() { LoadGroup(*this, cityFiles); }
+void TextureSet::LoadCityTextures() {
+    LoadGroup(*this, {{BuildingSouth, Intersection}, {Grass, Grass}});
+}
 
-void TextureSet::LoadSkyTextures() { LoadGroup(*this, skyFiles); }
+void TextureSet::LoadSkyTextures() {
+    LoadGroup(*this, {{SkyTop, SkySide}});
+}
 
-void TextureSet::LoadCarTextures() { LoadGroup(*this, carFiles); }
+void TextureSet::LoadCarTextures() {
+    LoadGroup(*this, {{CarFront, CarSideWindow}});
+}
 
-void TextureSet::LoadPedTextures() { LoadGroup(*this, pedFiles); }
+void TextureSet::LoadPedTextures() {
+    LoadGroup(*this, {{PedHeadFace, PedBack}});
+}

@@ -1,28 +1,34 @@
 #pragma once
 
+#include "geometry/FourFloats.h"
+
 #include <cmath>
 #include <type_traits>
+
+namespace detail {
+// The float nearest 0.00001, so that a component of exactly 0.00001 is kept
+// while anything of smaller magnitude snaps.
+constexpr double snapLimit = 0.00001f;
+inline float SnapTiny(const float value) {
+    const double v = value;
+    if (!(v < snapLimit) || v <= -snapLimit) {
+        return value;
+    }
+    return 0.0f;
+}
+} // namespace detail
 
 // Vector: a direction or displacement of four floats (x, y, z, w).
 //
 // Every write snaps components closer to zero than 0.00001 to exactly 0, so
 // directions built from differences, cross products and matrix products carry
 // no tiny residues. Arithmetic ignores w and gives results with w = 1.
-class Vector {
+class Vector : public FourFloats<detail::SnapTiny> {
 public:
-    // The float nearest 0.00001, so that a component of exactly 0.00001 is
-    // kept while anything of smaller magnitude snaps.
-    static constexpr double snapLimit = 0.00001f;
-    static constexpr float outOfRange = -99999.0f;
+    static constexpr double snapLimit = detail::snapLimit;
 
     // The value a component is stored as: tiny magnitudes become exactly 0.
-    static float Snap(const float value) {
-        const double v = value;
-        if (!(v < snapLimit) || v <= -snapLimit) {
-            return value;
-        }
-        return 0.0f;
-    }
+    static float Snap(const float value) { return detail::SnapTiny(value); }
 
     Vector() = default;
     Vector(const float x_, const float y_, const float z_) { Set(x_, y_, z_); }
@@ -35,35 +41,6 @@ public:
     void Set(const float x_, const float y_, const float z_, const float w_) {
         Set(x_, y_, z_);
         w = Snap(w_);
-    }
-
-    void SetX(const float v) { x = Snap(v); }
-    void SetY(const float v) { y = Snap(v); }
-    void SetZ(const float v) { z = Snap(v); }
-    void SetW(const float v) { w = Snap(v); }
-    float GetX() const { return x; }
-    float GetY() const { return y; }
-    float GetZ() const { return z; }
-    float GetW() const { return w; }
-
-    // Component i for 0..3; any other index reads as -99999 and writes nothing.
-    float operator[](const int i) const {
-        switch (i) {
-        case 0: return x;
-        case 1: return y;
-        case 2: return z;
-        case 3: return w;
-        default: return outOfRange;
-        }
-    }
-    void SetComponent(const int i, const float value) {
-        switch (i) {
-        case 0: x = Snap(value); break;
-        case 1: y = Snap(value); break;
-        case 2: z = Snap(value); break;
-        case 3: w = Snap(value); break;
-        default: break;
-        }
     }
 
     Vector operator+(const Vector& b) const { return Vector(x + b.x, y + b.y, z + b.z); }
@@ -93,11 +70,6 @@ public:
     // One debug line on standard output.
     void Print() const;
 
-private:
-    float x = 0.0f;
-    float y = 0.0f;
-    float z = 0.0f;
-    float w = 1.0f;
 };
 
 static_assert(std::is_trivially_copyable_v<Vector>);

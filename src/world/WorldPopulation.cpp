@@ -81,6 +81,24 @@ int FlagsAhead(const CityMap& map, const Actor& actor) {
     return map.FlagsAtPosition(static_cast<int>(next.GetX()), static_cast<int>(next.GetY()));
 }
 
+// Moves a new actor from the origin to its place.
+void PlaceAt(Actor& actor, const float x, const float y, const float z) {
+    actor.Translate(x, y, z);
+    actor.SetPosition(Point(x, y, z));
+}
+
+// Puts a new ped or car on a random spot that its walk mask allows, just
+// above the ground; false when the city has no such spot.
+bool StandOnASpot(const CityMap& map, Actor& actor) {
+    int x = 0;
+    int y = 0;
+    if (!PickSpot(map, actor.GetWalkMask(), x, y)) {
+        return false;
+    }
+    PlaceAt(actor, static_cast<float>(x), static_cast<float>(y), groundClearance);
+    return true;
+}
+
 template <typename List>
 void DrawAll(List& list) {
     for (auto& actor : list) {
@@ -88,20 +106,24 @@ void DrawAll(List& list) {
     }
 }
 
+// Only the first hit of a target scores and counts for the mission.
+template <typename CountForMission>
+void ScoreHit(Bird& bird, Target& target, CountForMission countForMission) {
+    if (target.GetHitCount() == 0) {
+        bird.AddScore(static_cast<int>(target.GetPoints()));
+        countForMission();
+    }
+    target.OnHit();
+}
+
 } // namespace
 
 void World::SpawnPed() {
     auto ped = std::make_unique<Ped>();
     ped->SetTextures(pedSet);
-    int x = 0;
-    int y = 0;
-    if (!PickSpot(cityMap, ped->GetWalkMask(), x, y)) {
+    if (!StandOnASpot(cityMap, *ped)) {
         return;
     }
-    const float fx = static_cast<float>(x);
-    const float fy = static_cast<float>(y);
-    ped->Translate(fx, fy, groundClearance);
-    ped->SetPosition(Point(fx, fy, groundClearance));
     // Diagonal until the first turn.
     ped->SetDirection(Vector(1.0f, 1.0f, 0.0f));
     peds.push_back(std::move(ped));
@@ -110,15 +132,9 @@ void World::SpawnPed() {
 void World::SpawnCar() {
     auto car = std::make_unique<Car>();
     car->SetTextures(carSet);
-    int x = 0;
-    int y = 0;
-    if (!PickSpot(cityMap, car->GetWalkMask(), x, y)) {
+    if (!StandOnASpot(cityMap, *car)) {
         return;
     }
-    const float fx = static_cast<float>(x);
-    const float fy = static_cast<float>(y);
-    car->Translate(fx, fy, groundClearance);
-    car->SetPosition(Point(fx, fy, groundClearance));
     car->Turn();
     cars.push_back(std::move(car));
 }
@@ -135,10 +151,7 @@ void World::SpawnFries() {
     const float value = static_cast<float>(std::rand() % friesValueChoices + 1);
     item->SetKind(kind);
     item->SetValue(value);
-    const float fx = static_cast<float>(x);
-    const float fy = static_cast<float>(y);
-    item->Translate(fx, fy, height);
-    item->SetPosition(Point(fx, fy, height));
+    PlaceAt(*item, static_cast<float>(x), static_cast<float>(y), height);
     fries.push_back(std::move(item));
 }
 
@@ -152,8 +165,7 @@ void World::SpawnCloud() {
     const float x = static_cast<float>(std::rand() % extentX);
     const float y = static_cast<float>(std::rand() % extentY);
     const float z = static_cast<float>(std::rand() % cloudHeightChoices + cloudLowest);
-    cloud->Translate(x, y, z);
-    cloud->SetPosition(Point(x, y, z));
+    PlaceAt(*cloud, x, y, z);
     clouds.push_back(std::move(cloud));
 }
 
@@ -206,20 +218,11 @@ void World::DrawFries() { DrawAll(fries); }
 void World::DrawClouds() { DrawAll(clouds); }
 
 void World::OnPedHit(Ped* ped) {
-    // Only the first hit scores and counts for the mission.
-    if (ped->GetHitCount() == 0) {
-        bird.AddScore(static_cast<int>(ped->GetPoints()));
-        mission.PedHit();
-    }
-    ped->OnHit();
+    ScoreHit(bird, *ped, [this] { mission.PedHit(); });
 }
 
 void World::OnCarHit(Car* car) {
-    if (car->GetHitCount() == 0) {
-        bird.AddScore(static_cast<int>(car->GetPoints()));
-        mission.CarHit();
-    }
-    car->OnHit();
+    ScoreHit(bird, *car, [this] { mission.CarHit(); });
 }
 
 void World::OnFriesEaten(Fries* eaten) {
