@@ -37,9 +37,10 @@ constexpr double aspectRatio = 1.0;
 constexpr double nearPlane = 0.1;
 constexpr double farPlane = 10000.0;
 
-ClassicRenderer classicRenderer;
-BatchedRenderer batchedRenderer;
-Renderer* renderer = &batchedRenderer;
+// The two renderers; ChooseRenderer points `renderer` at one of them.
+ClassicRenderer classic;
+BatchedRenderer batched;
+Renderer* renderer = &batched;
 
 bool WindowExists() {
     return shell.mainWindowId > 0;
@@ -407,12 +408,7 @@ void SeedRandomGenerator() {
 }
 
 void ChooseRenderer() {
-    renderer = settings.classicRenderer != 0 ? static_cast<Renderer*>(&classicRenderer)
-                                             : &batchedRenderer;
-}
-
-Renderer& ActiveRenderer() {
-    return *renderer;
+    renderer = settings.classicRenderer != 0 ? static_cast<Renderer*>(&classic) : &batched;
 }
 
 void BuildGame(World& game) {

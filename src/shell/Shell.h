@@ -9,7 +9,6 @@
 // argument; the key and mouse callbacks can be called directly. Nothing here
 // touches GLUT until CreateMainWindow has made the window.
 
-class Renderer;
 class World;
 
 // ShellState: what the shell remembers between callbacks.
@@ -81,7 +80,6 @@ void SeedRandomGenerator();
 // or the classic one with --classic-renderer. Start-up calls it once the
 // command line is read.
 void ChooseRenderer();
-Renderer& ActiveRenderer();
 // The game as start-up builds it, into any World: the random generator
 // seeded, the city made in the current window, level 1 set up, the bird at
 // its start and the HUD.
