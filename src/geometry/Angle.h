@@ -4,3 +4,4 @@
 // degrees (what OpenGL takes) and radians (what the trigonometry takes).
 constexpr double pi = 3.14159265358;
 constexpr double degreesToRadians = pi / 180.0;
+constexpr double radiansToDegrees = 180.0 / pi;

@@ -6,6 +6,7 @@
 #include "actors/Fries.h"
 #include "actors/Ped.h"
 #include "bird/Camera.h"
+#include "geometry/Angle.h"
 #include "geometry/Matrix.h"
 #include "shell/Settings.h"
 
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr double radiansToDegrees = 57.295779513260925;
 constexpr float blipSize = 5.0f;
 constexpr float discStep = 0.2f;
 constexpr float discEnd = 6.59733870039463f; // a little over one turn, so the fan closes

@@ -12,7 +12,7 @@ void Hover(Bird& bird, const float height) {
     bird.SetWorldSize(10000.0f, 10000.0f);
     bird.SetEye(5000.0f, 5000.0f, height);
     bird.SetCenter(6000.0f, 5000.0f, height);
-    bird.SetAngles(1.5707964f, 0.0f);
+    bird.SetAngles(static_cast<float>(pi / 2.0), 0.0f);
 }
 
 float HeightOf(const Dropping* dropping) {

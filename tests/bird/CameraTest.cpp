@@ -20,7 +20,7 @@ TEST(CameraTest, TurnTakesDirectionFromTheAnglesAndKeepsTheDistance) {
         EXPECT_NEAR(camera.GetDirection().Length(), distance, distance * 1e-5f);
     }
     // A positive turn goes clockwise seen from above: from +x toward -y.
-    camera.SetAngles(1.5707964f, 0);
+    camera.SetAngles(static_cast<float>(pi / 2.0), 0);
     camera.Turn(1, 0);
     EXPECT_LT(camera.GetDirection().GetY(), 0.0f);
     const float length = camera.GetDirection().Length();
@@ -37,12 +37,12 @@ TEST(CameraTest, TurnClampsThePolarAngleAndWrapsTheAzimuth) {
     camera.SetAngles(0.05f, 0.1f);
     camera.Turn(1, -1);
     EXPECT_EQ(camera.GetPolarAngle(), 0.01f);
-    EXPECT_FLOAT_EQ(camera.GetAzimuth(), 0.1f - 0.2f + 6.28318530716f);
+    EXPECT_FLOAT_EQ(camera.GetAzimuth(), 0.1f - 0.2f + static_cast<float>(Camera::twoPi));
     camera.SetAngles(1, 20);
     camera.Turn(-1, 0);
-    EXPECT_NEAR(camera.GetAzimuth(), 20.2f - 3 * 6.28318530716f, 1e-5f);
+    EXPECT_NEAR(camera.GetAzimuth(), 20.2f - 3 * static_cast<float>(Camera::twoPi), 1e-5f);
     // As floats, pi and 2 pi round up past the true values: still out of range.
-    camera.SetAngles(3.14159265358f, 6.28318530716f);
+    camera.SetAngles(static_cast<float>(pi), static_cast<float>(Camera::twoPi));
     camera.Turn(0, 0);
     EXPECT_EQ(camera.GetPolarAngle(), 3.1315927f);
     EXPECT_LT(camera.GetAzimuth(), 0.001f);

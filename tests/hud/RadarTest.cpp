@@ -38,8 +38,8 @@ TEST(RadarTest, BlipsAheadShowAboveTheCentreWithinTheDisc) {
     const Radar::FriesList fries;
     // Whatever the heading, 500 units ahead is 20 pixels up; 2000 is off the disc.
     for (const float degrees : {0.0f, 90.0f, 135.0f, 250.0f}) {
-        const float hx = std::cos(degrees * 3.14159265f / 180.0f);
-        const float hy = std::sin(degrees * 3.14159265f / 180.0f);
+        const float hx = std::cos(degrees * static_cast<float>(degreesToRadians));
+        const float hy = std::sin(degrees * static_cast<float>(degreesToRadians));
         Radar radar = CityRadar();
         radar.UpdateRadar(peds, cars, fries, BirdHeading(hx * 100.0f, hy * 100.0f));
         float sx = 0.0f;
