@@ -1,5 +1,7 @@
 #include "shell/Settings.h"
 
+#include "mission/Mission.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -45,6 +47,8 @@ constexpr const char seedOption[] = "--seed=";
 constexpr size_t seedLength = sizeof(seedOption) - 1;
 constexpr const char timedemoOption[] = "--timedemo";
 constexpr size_t timedemoLength = sizeof(timedemoOption) - 1;
+constexpr const char timedemoLevelOption[] = "--timedemo-level=";
+constexpr size_t timedemoLevelLength = sizeof(timedemoLevelOption) - 1;
 // The intro file is read in pieces of this many characters; a longer line
 // continues on the next line of the text.
 constexpr size_t introLineLength = 158;
@@ -213,6 +217,12 @@ void ParseCommandLine(const int argc, char** argv) {
             const int seed = ParseCount(arg + seedLength);
             if (seed >= 0) {
                 settings.seed = seed;
+            }
+        } else if (std::strncmp(arg, timedemoLevelOption, timedemoLevelLength) == 0) {
+            // A level of the level table; anything else is ignored.
+            const int level = ParseCount(arg + timedemoLevelLength);
+            if (level >= 1 && level < Mission::levelCount) {
+                settings.timedemoLevel = level;
             }
         } else if (std::strncmp(arg, timedemoOption, timedemoLength) == 0) {
             ApplyTimedemo(arg);

@@ -27,6 +27,7 @@ struct Settings {
     static constexpr int32_t defaultTimedemoFrames = 1000;
     int32_t seed = noSeed;       // --seed=N: seeds the random generator; noSeed uses the time
     int32_t timedemoFrames = 0;  // --timedemo[=FRAMES]: run the frame benchmark; 0 plays
+    int32_t timedemoLevel = 1;   // --timedemo-level=N: the level the timedemo flies
     int32_t classicRenderer = 0; // --classic-renderer: one display list per map object
 };
 

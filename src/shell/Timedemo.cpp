@@ -174,6 +174,12 @@ void Timedemo::ApplyScript(const int frame) {
 }
 
 void StartTimedemo() {
+    // As though the levels before had been played: each of them was set up
+    // once, and every set-up left its clouds in the sky.
+    for (int level = 2; level <= settings.timedemoLevel; ++level) {
+        world.SetupLevel(level);
+    }
+    currentLevel = settings.timedemoLevel;
     mainMenu.Hide();
     configMenu.Hide();
     run = Run{};

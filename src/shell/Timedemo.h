@@ -4,7 +4,8 @@
 #include <vector>
 
 // Timedemo: the game's own frame benchmark (--timedemo[=FRAMES]). It plays
-// level 1 of a seeded city without the menu and flies a fixed script of
+// level 1 of a seeded city, or the level of --timedemo-level=N as though the
+// levels before it had been played, without the menu, and flies a fixed script of
 // steering, speed changes and droppings, one tick and one frame after the
 // other as fast as frames can be drawn. At the end it prints one line of
 // frame-time statistics, writes the profiler report and exits with status 0.

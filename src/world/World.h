@@ -39,6 +39,9 @@ public:
 
     static constexpr int actorsPerLevel = 40;
     static constexpr int cloudsPerLevel = 10;
+    // The sky of 30 set-ups: clouds pile up from level to level and from
+    // restart to restart, and past this many no more are added.
+    static constexpr size_t maxClouds = 300;
 
     // No GL call here may need a context: the World is built before the window.
     World();

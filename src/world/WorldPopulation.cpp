@@ -165,6 +165,11 @@ void World::SpawnCloud() {
     const float x = static_cast<float>(std::rand() % extentX);
     const float y = static_cast<float>(std::rand() % extentY);
     const float z = static_cast<float>(std::rand() % cloudHeightChoices + cloudLowest);
+    // A full sky takes no more clouds; the draws are made all the same, so
+    // that the same seed still gives the same population at every level.
+    if (clouds.size() >= maxClouds) {
+        return;
+    }
     PlaceAt(*cloud, x, y, z);
     clouds.push_back(std::move(cloud));
 }

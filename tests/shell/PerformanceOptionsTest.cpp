@@ -9,6 +9,7 @@
 #include "shell/ShellTestSupport.h"
 #include "shell/Timedemo.h"
 
+#include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -43,6 +44,12 @@ TEST_F(PerformanceOptionsTest, SeedTimedemoAndRendererOptions) {
     EXPECT_EQ(settings.classicRenderer, 1);
     ParseArguments({"--timedemo=250"});
     EXPECT_EQ(settings.timedemoFrames, 250);
+    EXPECT_EQ(settings.timedemoLevel, 1);
+    ParseArguments({"--timedemo-level=30"});
+    EXPECT_EQ(settings.timedemoLevel, 30);
+    EXPECT_EQ(settings.timedemoFrames, 250) << "not taken for --timedemo=N";
+    ParseArguments({"--timedemo-level=39"});
+    EXPECT_EQ(settings.timedemoLevel, 39);
 
     // Not numbers, out of range, empty: ignored, the earlier value stays.
     ParseArguments({"--seed=", "--seed=-4", "--seed=12x", "--seed=2147483648", "--seed"});
@@ -50,6 +57,26 @@ TEST_F(PerformanceOptionsTest, SeedTimedemoAndRendererOptions) {
     ParseArguments(
         {"--timedemo=0", "--timedemo=", "--timedemo=-5", "--timedemo=1e3", "--timedemos"});
     EXPECT_EQ(settings.timedemoFrames, 250);
+    // Only the levels of the level table.
+    ParseArguments({"--timedemo-level=0", "--timedemo-level=40", "--timedemo-level=",
+                    "--timedemo-level=2x", "--timedemo-level"});
+    EXPECT_EQ(settings.timedemoLevel, 39);
+}
+
+TEST_F(PerformanceOptionsTest, ALaterLevelIsFlownAsThoughTheLevelsBeforeHadBeenPlayed) {
+    EnsureWorldReady();
+    world.ClearClouds();
+    world.SetupLevel(1);
+    const int expectedLevel = 4;
+    settings.timedemoLevel = expectedLevel;
+    StartTimedemo();
+    glutIdleFunc(nullptr);
+    EXPECT_EQ(world.GetLevel(), expectedLevel);
+    EXPECT_EQ(currentLevel, expectedLevel) << "what Start would set up again";
+    EXPECT_EQ(world.GetClouds().size(), 10u * expectedLevel) << "ten clouds a set-up";
+    EXPECT_FALSE(mainMenu.IsVisible());
+    world.ClearClouds();
+    currentLevel = 1;
 }
 
 TEST_F(PerformanceOptionsTest, TimedemoStatistics) {

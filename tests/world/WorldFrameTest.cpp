@@ -8,6 +8,7 @@
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -87,6 +88,28 @@ TEST_F(WorldFrameTest, NextLevelKeepsTheBirdAndItsClouds) {
     settings.showClouds = 0;
     world.SetupLevel(1);
     EXPECT_EQ(world.GetClouds().size(), clouds + 10);
+}
+
+// Restart after restart the sky fills up to the clouds of 30 set-ups and no
+// further; a full sky still makes the draws of the clouds it turns away, so
+// the rest of the random sequence stays as it was.
+TEST_F(WorldFrameTest, TheSkyHoldsAtMostThreeHundredClouds) {
+    while (world.GetClouds().size() < World::maxClouds) {
+        world.SetupLevel(1);
+    }
+    EXPECT_EQ(world.GetClouds().size(), World::maxClouds);
+    world.SetupLevel(1);
+    world.NextLevel();
+    EXPECT_EQ(world.GetClouds().size(), World::maxClouds);
+    std::srand(11);
+    world.SpawnCloud();
+    const int afterRefusedCloud = std::rand();
+    std::srand(11);
+    for (int draw = 0; draw < 6; ++draw) {
+        std::rand();
+    }
+    EXPECT_EQ(afterRefusedCloud, std::rand()) << "three radii and three coordinates drawn";
+    world.ClearClouds();
 }
 
 TEST_F(WorldFrameTest, FrozenActorsStayPutWhileTheBirdFlies) {
