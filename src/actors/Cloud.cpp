@@ -1,6 +1,8 @@
 #include "actors/Cloud.h"
 
-#include <GL/freeglut.h>
+#include "geometry/SphereMesh.h"
+
+#include <GL/gl.h>
 
 #include <cstdlib>
 
@@ -10,9 +12,7 @@ constexpr int acrossChoices = 2400;
 constexpr int smallestAcross = 1200;
 constexpr int heightChoices = 200;
 constexpr int smallestHeight = 300;
-constexpr float translucent = 0.5f;
-// Few facets, on purpose: the clouds' look.
-constexpr int sphereFacets = 5;
+constexpr int sphereFacets = 5; // slices and stacks
 
 float RandomSize(const int choices, const int smallest) {
     return static_cast<float>(std::rand() % choices + smallest);
@@ -28,13 +28,18 @@ Cloud::Cloud() {
     radiusZ = RandomSize(heightChoices, smallestHeight);
 }
 
+const SphereMesh& Cloud::Shape() {
+    static const SphereMesh sphere(sphereFacets, sphereFacets);
+    return sphere;
+}
+
 void Cloud::DrawGeometry() {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(1.0f, 1.0f, 1.0f, translucent);
+    glColor4f(1.0f, 1.0f, 1.0f, translucency);
     glPushMatrix();
     glScalef(radiusX, radiusY, radiusZ);
-    glutSolidSphere(1.0, sphereFacets, sphereFacets);
+    Shape().Draw();
     glPopMatrix();
     glDisable(GL_BLEND);
 }

@@ -61,7 +61,7 @@ void BatchedRenderer::DrawWorld(World& world) {
     timeStats.Timed(TimeStats::Cars, [&] { crowd.DrawCars(world.GetCars()); });
     timeStats.Timed(TimeStats::Fries, [&] { world.DrawFries(); });
     timeStats.Timed(TimeStats::Atmosphere, [&] { DrawSky(world, skyProjection); });
-    timeStats.Timed(TimeStats::Clouds, [&] { world.DrawClouds(); });
+    timeStats.Timed(TimeStats::Clouds, [&] { clouds.Draw(world.GetClouds()); });
     timeStats.Timed(TimeStats::BirdGeometry, [&] { world.GetBird().Draw(); });
     timeStats.Timed(TimeStats::Osd, [&] { world.DrawOSD(Gauge::BarStyle::OneDraw); });
 }

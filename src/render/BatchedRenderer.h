@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/CityBatch.h"
+#include "render/CloudBatch.h"
 #include "render/CrowdBatch.h"
 #include "render/OverlayText.h"
 #include "render/Renderer.h"
@@ -15,6 +16,8 @@
 //   (CrowdBatch);
 // - the sky box after the opaque scene, so only the sky that shows is
 //   textured, clipped at the ground, and textured from its base level only;
+// - the clouds' shape from one display list, and only the clouds in view
+//   (CloudBatch);
 // - each HUD bar in one draw, and the intro text from a texture made once
 //   (OverlayText).
 // Everything else is the World's own drawing steps, in the same order.
@@ -31,5 +34,6 @@ private:
 
     CityBatch city;
     CrowdBatch crowd;
+    CloudBatch clouds;
     OverlayText intro;
 };

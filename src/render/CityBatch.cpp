@@ -1,5 +1,7 @@
 #include "render/CityBatch.h"
 
+#include "render/ViewVolume.h"
+
 #include "city/MapObject.h"
 #include "shell/Globals.h"
 #include "shell/Settings.h"
@@ -18,40 +20,6 @@ void EmitVertex(const FaceSink::Corner& corner, const float* normal,
     glTexCoord2f(corner.s, corner.t);
     glVertex3f(corner.x, corner.y, corner.z);
 }
-
-// The six planes of the view volume of a matrix that takes world points to
-// clip space (here the projection: the model matrix is the identity), each
-// as a, b, c, d with a x + b y + c z + d >= 0 inside.
-struct ViewVolume {
-    float planes[6][4];
-
-    explicit ViewVolume(const float (&m)[16]) {
-        // Rows of the column-major matrix.
-        const auto row = [&m](const int r, const int c) { return m[r + 4 * c]; };
-        for (int axis = 0; axis < 3; ++axis) {
-            for (int side = 0; side < 2; ++side) {
-                const float sign = side == 0 ? 1.0f : -1.0f;
-                float* plane = planes[axis * 2 + side];
-                for (int c = 0; c < 4; ++c) {
-                    plane[c] = row(3, c) + sign * row(axis, c);
-                }
-            }
-        }
-    }
-
-    // False only if the box lies wholly outside one of the planes.
-    bool MayShow(const float (&low)[3], const float (&high)[3]) const {
-        for (const auto& plane : planes) {
-            const float x = plane[0] >= 0.0f ? high[0] : low[0];
-            const float y = plane[1] >= 0.0f ? high[1] : low[1];
-            const float z = plane[2] >= 0.0f ? high[2] : low[2];
-            if (plane[0] * x + plane[1] * y + plane[2] * z + plane[3] < 0.0f) {
-                return false;
-            }
-        }
-        return true;
-    }
-};
 
 } // namespace
 
@@ -166,9 +134,7 @@ bool CityBatch::Draw(const float eyeX, const float eyeY) const {
     if (listBase[slot] == 0 || listWindow[slot] != glutGetWindow()) {
         return false;
     }
-    float projection[16];
-    glGetFloatv(GL_PROJECTION_MATRIX, projection);
-    const ViewVolume view(projection);
+    const ViewVolume view = ViewVolume::OfProjection();
     // Nearest first, by the distance from the eye to the district's box.
     std::vector<std::pair<float, uint32_t>> order;
     for (const CompiledDistrict& district : compiled[slot]) {

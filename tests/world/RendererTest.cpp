@@ -185,12 +185,24 @@ void LookAtTheHorizon(World& game) {
     game.GetBird().SetCenter(6000.0f, 7000.0f, 1300.0f);
 }
 
+// The sky of a late level, 300 clouds, seen from inside the cloud layer.
+// Seeded here, so that both games get the same clouds.
+void LookThroughManyClouds(World& game) {
+    std::srand(30);
+    while (game.GetClouds().size() < World::maxClouds) {
+        game.SetupLevel(1);
+    }
+    game.GetBird().SetEye(2500.0f, 3000.0f, 1500.0f);
+    game.GetBird().SetCenter(6000.0f, 6500.0f, 1200.0f);
+}
+
 TEST_F(RendererTest, BothRenderersDrawTheSamePicture) {
     using Place = void (*)(World&);
-    const Place places[] = {[](World&) {}, LookAtAPark, LookAtACar, LookAtAPed, LookAtTheHorizon};
-    const char* names[] = {"from the start position", "over a park", "beside a car",
-                           "beside a pedestrian", "towards the horizon"};
-    for (int view = 0; view < 5; ++view) {
+    const Place places[] = {[](World&) {},    LookAtAPark,      LookAtACar,
+                            LookAtAPed,       LookAtTheHorizon, LookThroughManyClouds};
+    const char* names[] = {"from the start position", "over a park",         "beside a car",
+                           "beside a pedestrian",     "towards the horizon", "through 300 clouds"};
+    for (int view = 0; view < 6; ++view) {
         // Two games from one seed: drawing moves the peds' limbs, so each
         // renderer gets a game of its own in the same state.
         const auto straightforward = SeededGame("--seed=77");
