@@ -4,6 +4,7 @@
 #include "shell/OverlayText.h"
 #include "shell/Globals.h"
 #include "shell/Settings.h"
+#include "sound/GameSound.h"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
@@ -95,6 +96,7 @@ void UpdateGame() {
         mainMenu.SetTitle("Mission Complete");
         mainMenu.SetMessage(message);
         mainMenu.Show();
+        gameSound.MissionComplete();
     }
 }
 
@@ -141,6 +143,7 @@ bool RunTick(const unsigned int now) {
     }
     shell.mouseUp = 0;
     shell.mouseDown = 0;
+    gameSound.Update(world, mainMenu.IsVisible() || configMenu.IsVisible());
     return true;
 }
 
@@ -221,6 +224,10 @@ void OnKeyboard(const unsigned char key, int, int) {
     case 'g':
         shell.freezeToggle = shell.freezeToggle == 0 ? 1 : 0;
         world.freezeActors = shell.freezeToggle;
+        break;
+    case 'n':
+    case 'N':
+        gameSound.ToggleMute();
         break;
     default:
         break;

@@ -9,6 +9,7 @@
 #include "actors/Fries.h"
 #include "actors/Ped.h"
 #include "shell/Settings.h"
+#include "sound/GameSound.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -212,6 +213,7 @@ void World::OnPedHit(Ped* ped) {
         mission.PedHit();
     }
     ped->OnHit();
+    gameSound.PedHit(ped->GetPosition());
 }
 
 void World::OnCarHit(Car* car) {
@@ -220,11 +222,13 @@ void World::OnCarHit(Car* car) {
         mission.CarHit();
     }
     car->OnHit();
+    gameSound.CarHit(car->GetPosition());
 }
 
 void World::OnFriesEaten(Fries* eaten) {
     const int kind = eaten->GetKind();
     const float value = eaten->GetValue();
+    gameSound.FriesEaten(kind);
     switch (kind) {
     case Fries::KindPoop:
         bird.AddPoop(static_cast<int>(value));
