@@ -51,6 +51,7 @@ void GameSound::Open(const std::string& folder, const int percent) {
 void GameSound::Attach(std::unique_ptr<AudioOutput> newOutput) {
     output = std::move(newOutput);
     paused = false;
+    wasDead = wasTimeUp = false;
     windGain = crunchGain = chirpGain = 0.0f;
     engineCars.fill(nullptr);
     ApplyGain();
