@@ -45,10 +45,11 @@ bool SoundLoader::Load(const std::string& path, Clip& clip) {
     const bool usable = info.channels > 0 && info.samplerate >= minRate &&
                         info.samplerate <= maxRate && info.frames > 0 &&
                         static_cast<double>(info.frames) <= maxSeconds * info.samplerate;
-    if (!usable || WasCutShort(file)) {
+    const bool cutShort = WasCutShort(file);
+    if (cutShort || !usable) {
         sf_close(file);
-        Report(path, usable ? "is shorter than its header says"
-                            : "is empty, too long or at an unusable rate");
+        Report(path, cutShort ? "is shorter than its header says"
+                              : "is empty, too long or at an unusable rate");
         return false;
     }
     // Floats mixed down, then scaled once: no channel sum can overflow.

@@ -73,9 +73,13 @@ TEST(SoundLoaderTest, MissingShortBrokenOrEmptyFilesStaySilentWithOneLineNamingT
               std::string::npos);
     const std::string whole = ReadFile(Generated(SoundId::Drop));
     // Cut inside the samples, right after the header, and inside the header.
-    for (const std::size_t length : {whole.size() / 2, std::size_t{44}, std::size_t{30}}) {
-        Refusal(WriteTempFile("cut" + std::to_string(length) + ".wav", whole.substr(0, length)));
-    }
+    const auto cut = [&](const std::size_t length) {
+        return Refusal(
+            WriteTempFile("cut" + std::to_string(length) + ".wav", whole.substr(0, length)));
+    };
+    EXPECT_NE(cut(whole.size() / 2).find("shorter"), std::string::npos);
+    EXPECT_NE(cut(44).find("shorter"), std::string::npos);
+    EXPECT_NE(cut(30).find("not a sound"), std::string::npos);
     EXPECT_NE(Refusal(WriteFloatWav("empty.wav", {}, 1)).find("empty"), std::string::npos);
     std::string slow = whole;
     slow[24] = 100; // 100 frames a second
