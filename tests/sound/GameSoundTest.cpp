@@ -295,7 +295,8 @@ TEST_F(GameSoundTest, TheShellPlaysTheMissionJingleAndTheMuteKeyTogglesTheLevel)
     world->GetBird().Reset();
     ::world.GetBird().Reset();
     ::world.GetBird().SetEye(5000.0f, 5000.0f, 1500.0f);
-    ::world.GetMission().LoadLevels(WriteTempFile("sound_done.config", "1 0 0 0 120\n").c_str());
+    ::world.GetMission().LoadLevels(
+        WriteTempFile("sound_done.config", "1 0 0 0 120\n2 5 5 5 120\n").c_str());
     ::world.SetupLevel(1);
     ASSERT_TRUE(RunTick(1000));
     EXPECT_EQ(out->interface, std::vector<SoundId>{SoundId::MissionComplete});
