@@ -286,6 +286,25 @@ TEST_F(GameSoundTest, EachEndOfTheGamePlaysItsJingleOnce) {
     EXPECT_EQ(jingles(), std::vector<SoundId>{SoundId::TimeUp});
 }
 
+TEST_F(GameSoundTest, AMenuControlClicksWhenItActsNotWhenHovered) {
+    Menu menu;
+    menu.AddButton(" RESUME  ", nullptr);
+    menu.AddCheckBox("Show trees", &settings.showTrees);
+    menu.SetX(160);
+    menu.SetY(150);
+    menu.Show();
+    for (int item = 0; item < 2; ++item) {
+        for (const int up : {0, 1}) {
+            menu.SetMousePosition(menu.GetItem(item)->GetX() + 5.0f,
+                                  menu.GetItem(item)->GetY() + 5.0f);
+            menu.SetMouseFlags(0, 0, up);
+            menu.HandleMouse();
+        }
+    }
+    settings.showTrees = 1;
+    EXPECT_EQ(out->interface, (std::vector<SoundId>{SoundId::Click, SoundId::Click}));
+}
+
 TEST_F(GameSoundTest, TheShellPlaysTheMissionJingleAndTheMuteKeyTogglesTheLevel) {
     EnsureWorldReady();
     mainMenu.Hide();

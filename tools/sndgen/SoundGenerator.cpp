@@ -198,21 +198,12 @@ Signal Horn() {
     return s;
 }
 
-Signal PedHit(Rng& rng) {
+// A splat with a cry of the one hit (a yelp, a horn) coming in just after.
+Signal HitWith(Rng& rng, Signal cry, const float at, const float gain) {
     Signal s = Splat(rng);
     s.Normalize(1.0f);
-    Signal yelp = Yelp();
-    yelp.Normalize(1.0f);
-    s.Mix(yelp, 0.07f, 0.75f);
-    return Finished(s, hitPeak);
-}
-
-Signal CarHit(Rng& rng) {
-    Signal s = Splat(rng);
-    s.Normalize(1.0f);
-    Signal horn = Horn();
-    horn.Normalize(1.0f);
-    s.Mix(horn, 0.06f, 0.6f);
+    cry.Normalize(1.0f);
+    s.Mix(cry, at, gain);
     return Finished(s, hitPeak);
 }
 
@@ -428,9 +419,9 @@ Signal MakeSound(const SoundId id) {
     case SoundId::Drop:
         return Drop(rng);
     case SoundId::PedHit:
-        return PedHit(rng);
+        return HitWith(rng, Yelp(), 0.07f, 0.75f);
     case SoundId::CarHit:
-        return CarHit(rng);
+        return HitWith(rng, Horn(), 0.06f, 0.6f);
     case SoundId::FriesPoop:
         return FriesPoop(rng);
     case SoundId::FriesWideView:
