@@ -103,7 +103,7 @@ ALuint OpenAlOutput::FreeSource(const std::array<ALuint, N>& pool, int& next) {
             return source;
         }
     }
-    // All busy: take over the one started longest ago.
+    // All busy: take them over in turn.
     const ALuint source = pool[static_cast<std::size_t>(next)];
     next = (next + 1) % static_cast<int>(N);
     alSourceStop(source);

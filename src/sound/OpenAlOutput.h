@@ -13,7 +13,7 @@
 // its own; every call here comes from the game's thread and returns at once.
 //
 // One buffer per sound of the catalog, a small pool of sources for the
-// world's one-shot sounds (the oldest is taken over when all are busy), a
+// world's one-shot sounds (taken over in turn when all are busy), a
 // few for the interface and one per looping voice. Distances fade linearly
 // from a sound's near distance to nothing at its reach; there is no Doppler
 // shift, since the game's speeds are per tick, not per second.
