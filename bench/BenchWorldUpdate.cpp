@@ -2,6 +2,7 @@
 // the population of level 1 on a generated 100 x 100 city and ten droppings
 // in the air, with the fast-computer setting on (car-to-car tests included).
 
+#include "LevelOne.h"
 #include "bird/Bird.h"
 #include "mission/Mission.h"
 #include "shell/Settings.h"
@@ -9,26 +10,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <memory>
-
 namespace {
 
 constexpr int droppingsInAir = 10;
-constexpr int citySeed = 31;
-
-std::unique_ptr<World> MakeLevelOne() {
-    std::srand(citySeed);
-    auto world = std::make_unique<World>();
-    CityMap& map = world->GetCityMap();
-    map.Init(100, 100, 100.0f);
-    map.Generate(citySeed);
-    map.MarkRoadDirections();
-    world->GetBird().SetWorldSize(10000.0f, 10000.0f);
-    world->SetupLevel(1);
-    return world;
-}
-
 // Brings the droppings back up to ten, let go high over the middle of the
 // city, and puts the bird back where it started.
 void TopUpDroppings(Bird& bird) {
@@ -55,4 +39,7 @@ void WorldUpdateLevelOne(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(WorldUpdateLevelOne)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(WorldUpdateLevelOne)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);

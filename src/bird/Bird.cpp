@@ -1,6 +1,7 @@
 #include "bird/Bird.h"
 
 #include "shell/GameClock.h"
+#include "sound/GameSound.h"
 
 #include <algorithm>
 #include <cmath>
@@ -139,6 +140,7 @@ void Bird::DropPoop() {
     droppings.push_back(std::move(dropping));
     ++poopInAir;
     --poop;
+    gameSound.Drop();
 }
 
 void Bird::StartWideView() {

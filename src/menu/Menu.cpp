@@ -1,6 +1,7 @@
 #include "menu/Menu.h"
 
 #include "shell/Settings.h"
+#include "sound/GameSound.h"
 
 #include <GL/freeglut.h>
 
@@ -130,6 +131,7 @@ void Menu::HandleMouse() {
     std::snprintf(toolTipLine, sizeof toolTipLine, "%s", hit->GetToolTip());
     // Any button counts; the shell sets the up flag once per release.
     if (mouseUp) {
+        gameSound.Click();
         hit->Activate(mouseX, mouseY);
     }
 }

@@ -49,6 +49,8 @@ constexpr const char timedemoOption[] = "--timedemo";
 constexpr size_t timedemoLength = sizeof(timedemoOption) - 1;
 constexpr const char timedemoLevelOption[] = "--timedemo-level=";
 constexpr size_t timedemoLevelLength = sizeof(timedemoLevelOption) - 1;
+constexpr const char volumeOption[] = "--volume=";
+constexpr size_t volumeLength = sizeof(volumeOption) - 1;
 // The intro file is read in pieces of this many characters; a longer line
 // continues on the next line of the text.
 constexpr size_t introLineLength = 158;
@@ -228,6 +230,14 @@ void ParseCommandLine(const int argc, char** argv) {
             ApplyTimedemo(arg);
         } else if (std::strcmp(arg, "--classic-renderer") == 0) {
             settings.classicRenderer = 1;
+        } else if (std::strcmp(arg, "--no-sound") == 0) {
+            settings.sound = 0;
+        } else if (std::strncmp(arg, volumeOption, volumeLength) == 0) {
+            // A volume that is not a whole number in 0..100 is ignored.
+            const int volume = ParseCount(arg + volumeLength);
+            if (volume >= 0 && volume <= Settings::fullVolume) {
+                settings.volume = volume;
+            }
         }
     }
 }

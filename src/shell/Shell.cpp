@@ -5,6 +5,7 @@
 #include "shell/GameClock.h"
 #include "shell/Globals.h"
 #include "shell/Settings.h"
+#include "sound/GameSound.h"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
@@ -90,6 +91,7 @@ void UpdateGame() {
         mainMenu.SetTitle("Mission Complete");
         mainMenu.SetMessage(message);
         mainMenu.Show();
+        gameSound.MissionComplete();
     }
 }
 
@@ -136,6 +138,7 @@ bool RunTick(const unsigned int now) {
     }
     shell.mouseUp = 0;
     shell.mouseDown = 0;
+    gameSound.Update(world, mainMenu.IsVisible() || configMenu.IsVisible());
     return true;
 }
 
@@ -217,6 +220,10 @@ void OnKeyboard(const unsigned char key, int, int) {
     case 'g':
         shell.freezeToggle = shell.freezeToggle == 0 ? 1 : 0;
         world.freezeActors = shell.freezeToggle;
+        break;
+    case 'n':
+    case 'N':
+        gameSound.ToggleMute();
         break;
     default:
         break;

@@ -2,12 +2,15 @@
 // the command line, opens the window, builds the game and the menus and hands
 // control to GLUT; the game ends through the menu's Quit or by closing the window.
 // With --timedemo it flies a scripted path instead and reports its frame times.
+// Sound, unless --no-sound, comes from the default device; without one the
+// game plays silently.
 
 #include "shell/GameClock.h"
 #include "shell/GameMenus.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
 #include "shell/Timedemo.h"
+#include "sound/GameSound.h"
 
 #include <GL/freeglut.h>
 
@@ -23,6 +26,9 @@ int main(int argc, char** argv) {
     CreateMainWindow();
     InitGame();
     BuildMenus();
+    if (settings.sound != 0) {
+        gameSound.Open(soundFolder, settings.volume);
+    }
     shell.startTime = GameClock::Now();
     if (settings.timedemoFrames > 0) {
         StartTimedemo();

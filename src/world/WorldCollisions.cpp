@@ -11,6 +11,7 @@
 #include "actors/Ped.h"
 #include "bird/Dropping.h"
 #include "shell/Settings.h"
+#include "sound/GameSound.h"
 
 namespace {
 
@@ -95,6 +96,7 @@ void World::OnCarsCollide(Car* first, Car*) {
 }
 
 void World::OnBirdInObject(const MapObject* object) {
+    gameSound.BirdInside(object->GetKind());
     switch (object->GetKind()) {
     case MapObject::KindBuilding:
         hitFlash.SetStartColor(flashShade, 0.0f, 0.0f, flashAlpha);

@@ -9,6 +9,7 @@
 #include "actors/Fries.h"
 #include "actors/Ped.h"
 #include "shell/Settings.h"
+#include "sound/GameSound.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -224,15 +225,18 @@ void World::DrawClouds() { DrawAll(clouds); }
 
 void World::OnPedHit(Ped* ped) {
     ScoreHit(bird, *ped, [this] { mission.PedHit(); });
+    gameSound.PedHit(ped->GetPosition());
 }
 
 void World::OnCarHit(Car* car) {
     ScoreHit(bird, *car, [this] { mission.CarHit(); });
+    gameSound.CarHit(car->GetPosition());
 }
 
 void World::OnFriesEaten(Fries* eaten) {
     const int kind = eaten->GetKind();
     const float value = eaten->GetValue();
+    gameSound.FriesEaten(kind);
     switch (kind) {
     case Fries::KindPoop:
         bird.AddPoop(static_cast<int>(value));

@@ -29,9 +29,10 @@ game_is_running() { kill -0 "$GAME_PID" 2>/dev/null || e2e_fail "the game ended 
 
 # fresh_files: the run directory as e2e_init made it, for the next case.
 fresh_files() {
-    rm -rf "$E2E_RUN/config" "$E2E_RUN/textures" "$E2E_RUN/gullmar_ts.txt"
+    rm -rf "$E2E_RUN/config" "$E2E_RUN/textures" "$E2E_RUN/sounds" "$E2E_RUN/gullmar_ts.txt"
     cp -r "$BUILD/config" "$E2E_RUN/config"
     ln -s "$BUILD/textures" "$E2E_RUN/textures"
+    ln -s "$BUILD/sounds" "$E2E_RUN/sounds"
 }
 
 # bytes <count> <seed>: the same pseudo-random bytes on every run.

@@ -13,7 +13,7 @@
 #   e2e_wait_exit                  # sets GAME_STATUS (exit status of the game)
 #   e2e_pass                       # or: e2e_fail "what went wrong"
 #
-# Variables: E2E_RUN (run directory: links to gullmar and textures, a copy of
+# Variables: E2E_RUN (run directory: links to gullmar, textures and sounds, a copy of
 # config/, the game's stdout and stderr), DISPLAY, GAME_PID, GAME_WINDOW,
 # GAME_STATUS. Waits poll for a condition with a generous limit (E2E_TIMEOUT
 # seconds, default 60) instead of sleeping a fixed time. E2E_KEEP=1 keeps the
@@ -81,6 +81,7 @@ e2e_init() {
     E2E_RUN=$(mktemp -d "${TMPDIR:-/tmp}/gullmar-$E2E_NAME.XXXXXX")
     ln -s "$build/gullmar" "$E2E_RUN/gullmar"
     ln -s "$build/textures" "$E2E_RUN/textures"
+    ln -s "$build/sounds" "$E2E_RUN/sounds"
     cp -r "$build/config" "$E2E_RUN/config"
 
     # Xvfb picks a free display number itself and writes it to fd 3. Without

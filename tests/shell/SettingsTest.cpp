@@ -87,6 +87,27 @@ TEST_F(SettingsTest, CommandLineOptionsOverrideTheFile) {
     EXPECT_EQ(Shown(), "1 1 1 1 1 0 7425 60");
 }
 
+TEST_F(SettingsTest, SoundOptionsComeOnlyFromTheCommandLine) {
+    EXPECT_EQ(settings.sound, 1);
+    EXPECT_EQ(settings.volume, 100);
+    ParseArguments({"--no-sound", "--volume=40"});
+    EXPECT_EQ(settings.sound, 0);
+    EXPECT_EQ(settings.volume, 40);
+    // Out of range or not a number: the volume stays.
+    ParseArguments({"--volume=101", "--volume=-1", "--volume=", "--volume=5x", "--volume"});
+    EXPECT_EQ(settings.volume, 40);
+    ParseArguments({"--volume=0"});
+    EXPECT_EQ(settings.volume, 0);
+    // The settings file keeps exactly its eight keys.
+    const std::string path = TempPath("sound-settings.config");
+    SaveConfig(path.c_str());
+    const std::string saved = ReadFile(path);
+    EXPECT_EQ(saved.find("SOUND"), std::string::npos);
+    EXPECT_EQ(saved.find("VOLUME"), std::string::npos);
+    Load(saved);
+    EXPECT_EQ(settings.sound, 0) << "reading the file leaves the sound options alone";
+}
+
 TEST_F(SettingsTest, SavedFileReadsBackToTheSameSettingsExceptFlatShading) {
     const std::string path = TempPath("saved.config");
     SaveConfig(path.c_str());
