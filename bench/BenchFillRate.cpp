@@ -1,14 +1,18 @@
-// What the GL driver charges for pixels alone, in the game's 800 x 800
-// window: a frame that clears, draws N quads covering the whole window and
-// swaps. The game's frame can cost no less than the layers of pixels it
-// draws, whatever its number of calls: on Mesa's software renderer
-// (llvmpipe) this is the floor under the timedemo's figures.
-//   FillRate/0/0    clear and swap only
-//   FillRate/1/0    one untextured layer
-//   FillRate/1/1    one layer with a city texture, filtered as in the game
-//   FillRate/4/1    four textured layers, nearest first: three are hidden
-//                   and cost only their depth test
-// Run from the build directory under xvfb-run (see BenchSupport.h).
+// What the GL driver charges for pixels alone, in the game's window: a frame
+// that clears, draws N quads covering the whole window and swaps. The game's
+// frame can cost no less than the layers of pixels it draws, whatever its
+// number of calls: on Mesa's software renderer (llvmpipe) this is the floor
+// under the timedemo's figures. Arguments: layers, textured, window width
+// and height.
+//   FillRate/0/0/800/800    clear and swap only
+//   FillRate/1/0/800/800    one untextured layer
+//   FillRate/1/1/800/800    one layer with a city texture, filtered as in the
+//                           game: the floor of a frame
+//   FillRate/4/1/800/800    four textured layers, nearest first: three are
+//                           hidden and cost only their depth test
+//   FillRate/1/1/1920/1080  the floor of a full-screen frame
+// Run from the build directory under xvfb-run, with a screen at least as
+// large as the window (see BenchSupport.h).
 
 #include "BenchSupport.h"
 
@@ -25,6 +29,10 @@ void FillRate(benchmark::State& state) {
     static const uint32_t texture = textures.LoadTexture("textures/texture.raw", 0);
     const int layers = static_cast<int>(state.range(0));
     const bool textured = state.range(1) != 0;
+    if (!ResizeWindow(static_cast<int>(state.range(2)), static_cast<int>(state.range(3)))) {
+        state.SkipWithError("the window cannot take that size (is the screen large enough?)");
+        return;
+    }
 
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glMatrixMode(GL_PROJECTION);
@@ -73,10 +81,12 @@ void FillRate(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(FillRate)
-    ->Args({0, 0})
-    ->Args({1, 0})
-    ->Args({1, 1})
-    ->Args({4, 1})
+    ->Args({0, 0, mainWindowSize, mainWindowSize})
+    ->Args({1, 0, mainWindowSize, mainWindowSize})
+    ->Args({1, 1, mainWindowSize, mainWindowSize})
+    ->Args({4, 1, mainWindowSize, mainWindowSize})
+    ->Args({0, 0, 1920, 1080})
+    ->Args({1, 1, 1920, 1080})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MinTime(2.0);

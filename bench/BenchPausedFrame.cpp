@@ -18,7 +18,7 @@ namespace {
 constexpr unsigned int tickStep = 17;
 
 void PausedTickAndFrame(benchmark::State& state) {
-    EnsureGame();
+    ResizeWindow(mainWindowSize, mainWindowSize);
     settings.classicRenderer = static_cast<int>(state.range(0));
     ChooseRenderer();
     unsigned int now = 0;

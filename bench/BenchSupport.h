@@ -4,6 +4,7 @@
 // window, the city of seed 1 and the menus, made once per process. Run from
 // the build directory, which holds textures/ and config/, under xvfb-run.
 
+#include "shell/GameClock.h"
 #include "shell/GameMenus.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
@@ -24,4 +25,22 @@ inline void EnsureGame() {
     InitGame();
     BuildMenus();
     OnReshape(mainWindowSize, mainWindowSize);
+}
+
+// Gives the game's window a size and waits until the window system has taken
+// it; false if it has not within a second (a screen too small, say).
+inline bool ResizeWindow(const int width, const int height) {
+    EnsureGame();
+    if (glutGet(GLUT_WINDOW_WIDTH) != width || glutGet(GLUT_WINDOW_HEIGHT) != height) {
+        glutReshapeWindow(width, height);
+        for (int wait = 0; wait < 100; ++wait) {
+            glutMainLoopEvent();
+            if (glutGet(GLUT_WINDOW_WIDTH) == width && glutGet(GLUT_WINDOW_HEIGHT) == height) {
+                break;
+            }
+            GameClock::SleepUntil(GameClock::Now() + 10);
+        }
+    }
+    OnReshape(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+    return glutGet(GLUT_WINDOW_WIDTH) == width && glutGet(GLUT_WINDOW_HEIGHT) == height;
 }
