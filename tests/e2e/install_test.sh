@@ -67,15 +67,17 @@ done
 home=$E2E_RUN/home
 mkdir -p "$home"
 # run_launcher <stdout> <stderr> [VAR=value...] -- [options...]: the installed
-# launcher with a clean environment, from a folder it must not write to.
+# launcher with its own HOME and no XDG_DATA_HOME unless given, from a folder
+# it must not write to, as the user that as_player names (empty: this one).
+as_player=()
 run_launcher() {
     local out=$1 err=$2
     shift 2
     local vars=()
     while [ "$1" != -- ]; do vars+=("$1"); shift; done
     shift
-    (cd / && exec env -i PATH="$PATH" DISPLAY="$DISPLAY" ALSOFT_DRIVERS=null HOME="$home" \
-        "${vars[@]}" "$launcher" "$@") >"$out" 2>"$err"
+    (cd / && exec "${as_player[@]}" env -u XDG_DATA_HOME HOME="$home" "${vars[@]}" "$launcher" "$@") \
+        >"$out" 2>"$err"
 }
 
 e2e_log "first start: the per-user folder is made, the game plays from it"
@@ -206,17 +208,7 @@ refused "under a file" \
 mkdir -p "$E2E_RUN/locked/gullmar"
 chmod 755 "$E2E_RUN"
 chmod 555 "$E2E_RUN/locked/gullmar"
-if [ "$(id -u)" = 0 ]; then
-    run_launcher() {
-        local out=$1 err=$2
-        shift 2
-        local vars=()
-        while [ "$1" != -- ]; do vars+=("$1"); shift; done
-        shift
-        (cd / && exec setpriv --reuid=nobody --regid=nogroup --clear-groups env -i PATH="$PATH" \
-            HOME="$home" "${vars[@]}" "$launcher" "$@") >"$out" 2>"$err"
-    }
-fi
+[ "$(id -u)" = 0 ] && as_player=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 refused "not writable" \
     "gullmar: cannot write in the per-user folder $E2E_RUN/locked/gullmar: Permission denied" \
     XDG_DATA_HOME="$E2E_RUN/locked"
