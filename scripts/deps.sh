@@ -5,12 +5,15 @@
 # to run and fails.
 set -euo pipefail
 
-packages=(g++ cmake make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libopenal-dev libsndfile1-dev)
+packages=(g++ cmake make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libopenal-dev libsndfile1-dev
+          libpng-dev)
 if [ "${1:-play}" = "test" ]; then
   # clang and its runtime build the fuzz targets; llvm brings llvm-symbolizer
   # for readable sanitizer reports.
+  # desktop-file-utils and appstream validate the desktop entry and the
+  # metainfo; man-db shows the manual page.
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick python3
-             clang libclang-rt-14-dev llvm)
+             clang libclang-rt-14-dev llvm desktop-file-utils appstream man-db)
 else
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
 fi

@@ -2,6 +2,7 @@
 
 #include "render/BatchedRenderer.h"
 #include "render/ClassicRenderer.h"
+#include "screenshot/Screenshot.h"
 #include "shell/GameClock.h"
 #include "shell/Globals.h"
 #include "shell/Settings.h"
@@ -42,6 +43,7 @@ constexpr double farPlane = 10000.0;
 ClassicRenderer classic;
 BatchedRenderer batched;
 Renderer* renderer = &batched;
+Screenshot screenshot;
 
 bool WindowExists() {
     return shell.mainWindowId > 0;
@@ -176,6 +178,8 @@ void OnDisplay() {
         renderer->DrawText(introX, introY, introText);
     }
     world.End2D();
+    screenshot.TakeIfRequested(static_cast<int>(shell.windowWidth),
+                               static_cast<int>(shell.windowHeight));
     glutSwapBuffers();
     timeStats.Stop(TimeStats::Display);
 }
@@ -236,6 +240,8 @@ void OnSpecialKey(const int key, int, int) {
         shell.speedChange = speedUpStep;
     } else if (key == GLUT_KEY_DOWN) {
         shell.speedChange = slowDownStep;
+    } else if (key == GLUT_KEY_F12) {
+        screenshot.Request();
     }
     PostRedisplayAll();
 }

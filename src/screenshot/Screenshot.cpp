@@ -1,0 +1,113 @@
+#include "screenshot/Screenshot.h"
+
+#include "screenshot/PngFile.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+constexpr int channels = 3;
+// Names tried within one second before giving up.
+constexpr int mostShotsPerSecond = 1000;
+constexpr std::size_t stampSize = 16; // "YYYYMMDD-HHMMSS" and its zero
+
+// The back buffer as RGB rows, top row first (GL reads bottom up).
+PngPicture ReadBackBuffer(const int width, const int height) {
+    PngPicture picture;
+    picture.width = width;
+    picture.height = height;
+    picture.channels = channels;
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * channels;
+    std::vector<std::uint8_t> bottomUp(rowBytes * static_cast<std::size_t>(height));
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    glPushAttrib(GL_PIXEL_MODE_BIT);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+    glPopAttrib();
+    glPopClientAttrib();
+    picture.pixels.resize(bottomUp.size());
+    for (int row = 0; row < height; ++row) {
+        const auto source = bottomUp.begin() + static_cast<std::ptrdiff_t>(rowBytes * row);
+        std::copy(source, source + static_cast<std::ptrdiff_t>(rowBytes),
+                  picture.pixels.begin() +
+                      static_cast<std::ptrdiff_t>(rowBytes * (height - 1 - row)));
+    }
+    return picture;
+}
+
+} // namespace
+
+void Screenshot::TakeIfRequested(const int width, const int height) {
+    if (!requested) {
+        return;
+    }
+    requested = false;
+    const std::time_t seconds = std::time(nullptr);
+    std::tm now{};
+    localtime_r(&seconds, &now);
+    std::string result;
+    if (Take(width, height, folder, now, result)) {
+        std::printf("Screenshot saved: %s\n", result.c_str());
+        std::fflush(stdout);
+    } else {
+        std::fprintf(stderr, "Screenshot not saved: %s\n", result.c_str());
+    }
+}
+
+bool Screenshot::Take(const int width, const int height, const std::string& directory,
+                      const std::tm& now, std::string& result) {
+    if (width <= 0 || height <= 0) {
+        result = "the window has no size";
+        return false;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(directory, error);
+    if (error) {
+        result = "cannot make the folder " + directory + ": " + error.message();
+        return false;
+    }
+    const PngPicture picture = ReadBackBuffer(width, height);
+    // "x" creates the file only if no file of that name exists, so no earlier
+    // shot is ever overwritten.
+    for (int number = 1; number <= mostShotsPerSecond; ++number) {
+        const std::string path = directory + "/" + FileName(now, number);
+        std::FILE* file = std::fopen(path.c_str(), "wbx");
+        if (file == nullptr) {
+            if (errno == EEXIST) {
+                continue;
+            }
+            result = path + ": " + std::strerror(errno);
+            return false;
+        }
+        const std::string writeError = PngFile::Write(file, picture);
+        if (!writeError.empty()) {
+            std::remove(path.c_str());
+            result = path + ": " + writeError;
+            return false;
+        }
+        result = path;
+        return true;
+    }
+    result = "too many screenshots in one second in " + directory;
+    return false;
+}
+
+std::string Screenshot::FileName(const std::tm& time, const int number) {
+    char stamp[stampSize];
+    std::strftime(stamp, sizeof(stamp), "%Y%m%d-%H%M%S", &time);
+    std::string name = std::string("gullmar-") + stamp;
+    if (number > 1) {
+        name += "-" + std::to_string(number);
+    }
+    return name + ".png";
+}
