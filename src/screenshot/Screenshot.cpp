@@ -1,7 +1,5 @@
 #include "screenshot/Screenshot.h"
 
-#include "screenshot/PngFile.h"
-
 #include <GL/gl.h>
 
 #include <algorithm>
@@ -20,8 +18,9 @@ constexpr int channels = 3;
 constexpr int mostShotsPerSecond = 1000;
 constexpr std::size_t stampSize = 16; // "YYYYMMDD-HHMMSS" and its zero
 
-// The back buffer as RGB rows, top row first (GL reads bottom up).
-PngPicture ReadBackBuffer(const int width, const int height) {
+} // namespace
+
+PngPicture Screenshot::ReadBackBuffer(const int width, const int height) {
     PngPicture picture;
     picture.width = width;
     picture.height = height;
@@ -45,18 +44,62 @@ PngPicture ReadBackBuffer(const int width, const int height) {
     return picture;
 }
 
-} // namespace
+void Screenshot::Paste(PngPicture& into, const PngPicture& part, const int left, const int top) {
+    const int first = std::max(0, -left);
+    const int last = std::min(part.width, into.width - left);
+    if (first >= last || part.channels != into.channels) {
+        return;
+    }
+    const auto pixelBytes = static_cast<std::size_t>(into.channels);
+    for (int row = std::max(0, -top); row < std::min(part.height, into.height - top); ++row) {
+        const auto from = part.pixels.begin() + static_cast<std::ptrdiff_t>(
+                                                    (static_cast<std::size_t>(row) * part.width +
+                                                     first) * pixelBytes);
+        const auto to = into.pixels.begin() +
+                        static_cast<std::ptrdiff_t>((static_cast<std::size_t>(row + top) * into.width +
+                                                     left + first) * pixelBytes);
+        std::copy(from, from + static_cast<std::ptrdiff_t>((last - first) * pixelBytes), to);
+    }
+}
 
-void Screenshot::TakeIfRequested(const int width, const int height) {
+void Screenshot::TakeIfRequested(const int width, const int height, const bool waitForInset) {
     if (!requested) {
         return;
     }
     requested = false;
+    if (width <= 0 || height <= 0) {
+        std::fprintf(stderr, "Screenshot not saved: the window has no size\n");
+        return;
+    }
+    held = ReadBackBuffer(width, height);
+    pending = true;
+    if (!waitForInset) {
+        SaveIfPending();
+    }
+}
+
+void Screenshot::AddInsetIfPending(const int left, const int top, const int width,
+                                   const int height) {
+    if (pending) {
+        Paste(held, ReadBackBuffer(width, height), left, top);
+        SaveIfPending();
+    }
+}
+
+void Screenshot::SaveIfPending() {
+    if (pending) {
+        pending = false;
+        Save(held);
+        held = PngPicture{};
+    }
+}
+
+void Screenshot::Save(const PngPicture& picture) {
     const std::time_t seconds = std::time(nullptr);
     std::tm now{};
     localtime_r(&seconds, &now);
     std::string result;
-    if (Take(width, height, folder, now, result)) {
+    if (Write(picture, folder, now, result)) {
         std::printf("Screenshot saved: %s\n", result.c_str());
         std::fflush(stdout);
     } else {
@@ -70,13 +113,17 @@ bool Screenshot::Take(const int width, const int height, const std::string& dire
         result = "the window has no size";
         return false;
     }
+    return Write(ReadBackBuffer(width, height), directory, now, result);
+}
+
+bool Screenshot::Write(const PngPicture& picture, const std::string& directory,
+                       const std::tm& now, std::string& result) {
     std::error_code error;
     std::filesystem::create_directories(directory, error);
     if (error) {
         result = "cannot make the folder " + directory + ": " + error.message();
         return false;
     }
-    const PngPicture picture = ReadBackBuffer(width, height);
     // "x" creates the file only if no file of that name exists, so no earlier
     // shot is ever overwritten.
     for (int number = 1; number <= mostShotsPerSecond; ++number) {

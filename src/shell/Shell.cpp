@@ -179,7 +179,7 @@ void OnDisplay() {
     }
     world.End2D();
     screenshot.TakeIfRequested(static_cast<int>(shell.windowWidth),
-                               static_cast<int>(shell.windowHeight));
+                               static_cast<int>(shell.windowHeight), shell.secondViewId != -1);
     glutSwapBuffers();
     timeStats.Stop(TimeStats::Display);
 }
@@ -309,6 +309,8 @@ void OnSecondViewDisplay() {
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_NORMALIZE);
     renderer->DrawSecondView(world);
+    screenshot.AddInsetIfPending(glutGet(GLUT_WINDOW_X), glutGet(GLUT_WINDOW_Y), secondViewSize,
+                                 secondViewSize);
     glutSwapBuffers();
 }
 
@@ -369,6 +371,7 @@ void CloseSecondView() {
     if (shell.secondViewId == -1) {
         return;
     }
+    screenshot.SaveIfPending();
     glutDestroyWindow(shell.secondViewId);
     displayListTable.SetWindowId(1, -1);
     shell.secondViewId = -1;

@@ -15,6 +15,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 
 namespace {
 
@@ -138,6 +140,59 @@ TEST_F(ScreenshotGlTest, AShotThatCannotBeSavedSaysWhyInOneLineAndLeavesNoFile) 
     EXPECT_TRUE(nothingMore);
     EXPECT_EQ(savedOut, "Screenshot saved: screenshots/" + name + "\n");
     EXPECT_EQ(name.size(), std::string("gullmar-YYYYMMDD-HHMMSS.png").size());
+}
+
+// The second view is a window inside the main one: the shot waits for its
+// frame and lays it over at its place, clipped to the main window.
+TEST_F(ScreenshotGlTest, AnInnerWindowsFrameIsLaidOverTheHeldShotAtItsPlace) {
+    const fs::path previous = fs::current_path();
+    const fs::path scratch = TempPath("shots-inset");
+    fs::create_directories(scratch);
+    fs::current_path(scratch);
+    auto shotsTaken = [] {
+        return fs::exists(Screenshot::folder)
+                   ? std::distance(fs::directory_iterator(Screenshot::folder), {})
+                   : 0;
+    };
+    Screenshot screenshot;
+    testing::internal::CaptureStdout();
+    DrawMarkedFrame();
+    screenshot.Request();
+    screenshot.TakeIfRequested(side, side, true);
+    const auto whileHeld = shotsTaken();
+    glClearColor(1.0f, 1.0f, 0.0f, 1.0f); // the inner window's frame: yellow
+    glClear(GL_COLOR_BUFFER_BIT);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    screenshot.AddInsetIfPending(side - 16, 100, 64, 64);
+    const auto withInset = shotsTaken();
+    screenshot.AddInsetIfPending(0, 0, 64, 64); // nothing held: nothing happens
+    // Held, then the inner window closes before it draws: saved as it is.
+    DrawMarkedFrame();
+    screenshot.Request();
+    screenshot.TakeIfRequested(side, side, true);
+    screenshot.SaveIfPending();
+    std::istringstream printed(testing::internal::GetCapturedStdout());
+    std::vector<std::string> files;
+    for (std::string line; std::getline(printed, line);) {
+        files.push_back(line.substr(line.find(Screenshot::folder)));
+    }
+    ASSERT_EQ(files.size(), 2u);
+    const PngPicture inset = ReadPng(files[0], 3);
+    const PngPicture plain = ReadPng(files[1], 3);
+    fs::current_path(previous);
+    fs::remove_all(scratch);
+
+    EXPECT_EQ(whileHeld, 0);
+    EXPECT_EQ(withInset, 1);
+    constexpr Rgb yellow{255, 255, 0};
+    constexpr Rgb blue{0, 0, 255};
+    EXPECT_EQ(PixelAt(inset, side - 16, 100), yellow);
+    EXPECT_EQ(PixelAt(inset, side - 1, 163), yellow);
+    EXPECT_EQ(PixelAt(inset, side - 17, 100), blue);
+    EXPECT_EQ(PixelAt(inset, side - 1, 164), blue);
+    EXPECT_EQ(PixelAt(inset, side - 1, 99), blue);
+    EXPECT_EQ(PixelAt(inset, side / 2, 0), (Rgb{255, 0, 0}));
+    EXPECT_EQ(PixelAt(plain, side - 1, 120), blue);
 }
 
 TEST(PngFileTest, WritesRgbaThatReadsBackAndReportsAFullDisk) {
