@@ -17,6 +17,7 @@ constexpr int channels = 3;
 // Names tried within one second before giving up.
 constexpr int mostShotsPerSecond = 1000;
 constexpr std::size_t stampSize = 16; // "YYYYMMDD-HHMMSS" and its zero
+constexpr const char* noSize = "the window has no size";
 
 } // namespace
 
@@ -68,7 +69,7 @@ void Screenshot::TakeIfRequested(const int width, const int height, const bool w
     }
     requested = false;
     if (width <= 0 || height <= 0) {
-        std::fprintf(stderr, "Screenshot not saved: the window has no size\n");
+        std::fprintf(stderr, "Screenshot not saved: %s\n", noSize);
         return;
     }
     held = ReadBackBuffer(width, height);
@@ -110,7 +111,7 @@ void Screenshot::Save(const PngPicture& picture) {
 bool Screenshot::Take(const int width, const int height, const std::string& directory,
                       const std::tm& now, std::string& result) {
     if (width <= 0 || height <= 0) {
-        result = "the window has no size";
+        result = noSize;
         return false;
     }
     return Write(ReadBackBuffer(width, height), directory, now, result);

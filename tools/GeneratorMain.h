@@ -1,6 +1,6 @@
 #pragma once
 
-// The command line of the build's data generators (texgen, sndgen): one
+// The command line of the build's data generators (texgen, sndgen, icongen): one
 // argument, the directory to write into. Usage errors exit with 2, a failed
 // write with 1 and one line naming the generator.
 
