@@ -113,9 +113,11 @@ window_settled() {
 e2e_wait_for window_settled || e2e_fail "the window's picture does not settle"
 shot_pattern='^Screenshot saved: screenshots/gullmar-[0-9]{8}-[0-9]{6}(-[0-9]+)?\.png$'
 shots() { grep -cE "$shot_pattern" "$E2E_RUN/stdout"; }
-# The menu holds the game still, but a few pixels of the city's people move
-# even then: a shot and a read of the window a moment later match exactly
-# only when no frame between them moved anything, so take a few.
+# The menu holds the game still, but the city's people animate as they are
+# drawn, even then: a read of the window a moment after the shot differs in
+# the few pixels of their limbs (up to some 25 of 640000; a shot upside down,
+# shifted or without a part differs in many thousands). Take a few.
+few_pixels=200
 matched=
 for attempt in 1 2 3 4 5; do
     e2e_key F12
@@ -127,7 +129,7 @@ for attempt in 1 2 3 4 5; do
     [ "$(identify -format '%wx%h' "$shot")" = "$window_size" ] ||
         e2e_fail "the screenshot is $(identify -format '%wx%h' "$shot"), the window $window_size"
     differing=$(compare -metric AE "$shot" "$E2E_RUN/window.png" null: 2>&1)
-    [ "$differing" = 0 ] && matched=$attempt && break
+    [ "$differing" -le "$few_pixels" ] && matched=$attempt && break
     e2e_log "shot $attempt: $differing pixels differ from the window"
 done
 [ -n "$matched" ] || e2e_fail "no screenshot matched the window"
@@ -135,9 +137,8 @@ done
     e2e_fail "$matched shots gave these files: $(ls "$user/screenshots")"
 
 e2e_log "F12 with the second view open: the shot holds it too"
-# The second view is a window of its own inside the game's; its people
-# animate as they are drawn, so a read a moment later differs in a few of its
-# pixels, and without it the shot would differ in most of its 200 x 200.
+# The second view is a window of its own inside the game's: without it the
+# shot would differ in most of its 200 x 200 pixels.
 e2e_key 2
 sleep 1
 e2e_key F12
@@ -146,7 +147,7 @@ e2e_wait_for new_shot || e2e_fail "F12 with the second view open printed no line
 import -window "$GAME_WINDOW" "$E2E_RUN/window.png"
 shot=$user/$(grep -E "$shot_pattern" "$E2E_RUN/stdout" | tail -n 1 | sed 's/^Screenshot saved: //')
 differing=$(compare -metric AE "$shot" "$E2E_RUN/window.png" null: 2>&1)
-[ "$differing" -le 200 ] || e2e_fail "with the second view open $differing pixels differ from the window"
+[ "$differing" -le "$few_pixels" ] || e2e_fail "with the second view open $differing pixels differ from the window"
 e2e_key 1
 
 e2e_log "CONFIG, Save: the settings land in the per-user folder; QUIT"
