@@ -27,13 +27,17 @@ void SoundUpdateLevelOne(benchmark::State& state) {
     }
     Bird& bird = world->GetBird();
     const Car& car = *world->GetCars().front();
+    const GameEvent inside{GameEvent::Kind::Inside, MapObject::KindBuilding, 0, {}};
+    GameEvents events;
     for (auto _ : state) {
         state.PauseTiming();
         world->Update();
+        events.clear();
+        world->TakeEvents(events);
         const Point& below = car.GetPosition();
         bird.SetEye(below.GetX(), below.GetY(), 80.0f);
         state.ResumeTiming();
-        gameSound.BirdInside(MapObject::KindBuilding);
+        gameSound.Play(inside);
         gameSound.Update(*world, false);
     }
     gameSound.Close();

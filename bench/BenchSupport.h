@@ -8,6 +8,9 @@
 #include "shell/GameMenus.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
+#include "shell/Startup.h"
+#include "shell/Tick.h"
+#include "shell/Windows.h"
 
 #include <GL/freeglut.h>
 

@@ -1,7 +1,6 @@
 #include "bird/Bird.h"
 
 #include "shell/GameClock.h"
-#include "sound/GameSound.h"
 
 #include <algorithm>
 #include <cmath>
@@ -131,16 +130,16 @@ void Bird::AddPoop(const int n) {
     poop = poop + n < maxPoop ? poop + n : maxPoop;
 }
 
-void Bird::DropPoop() {
+bool Bird::DropPoop() {
     if (poop <= 0) {
-        return;
+        return false;
     }
     auto dropping = std::make_unique<Dropping>();
     dropping->Launch(eye);
     droppings.push_back(std::move(dropping));
     ++poopInAir;
     --poop;
-    gameSound.Drop();
+    return true;
 }
 
 void Bird::StartWideView() {

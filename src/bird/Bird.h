@@ -75,8 +75,8 @@ public:
     void Heal(float amount);
     // Adds n droppings to the supply, never beyond 30.
     void AddPoop(int n);
-    // Lets one dropping go from the eye, if any are left.
-    void DropPoop();
+    // Lets one dropping go from the eye, if any are left; true if one went.
+    bool DropPoop();
     void AddScore(int n) { score += n; }
     void SetScore(int n) { score = n; }
     float GetHealth() const { return health; }

@@ -5,7 +5,7 @@
 #include "city/Park.h"
 #include "city/TextureSet.h"
 #include "city/Tile.h"
-#include "shell/Globals.h"
+#include "shell/DisplayListTable.h"
 
 #include <cmath>
 #include <cstdio>
@@ -16,9 +16,9 @@ namespace {
 
 constexpr int minSeedsPerHundred = 5; // seeds per 100 cells of map edge: 5 to 9
 constexpr int seedsPerHundredRange = 5;
-constexpr int armStopChance = 45;  // per cent, at each road an arm meets
-constexpr int seedBandBefore = 5;  // a seed keeps rows and columns y - 5 ..
-constexpr int seedBandAfter = 4;   // .. y + 4 free of other seeds
+constexpr int armStopChance = 45; // per cent, at each road an arm meets
+constexpr int seedBandBefore = 5; // a seed keeps rows and columns y - 5 ..
+constexpr int seedBandAfter = 4;  // .. y + 4 free of other seeds
 // Seeds always fit on the game's map; a tiny or very thin map may not hold
 // them all, so the search gives up after this many draws instead of hanging.
 constexpr int maxSeedDraws = 100000;
@@ -39,10 +39,12 @@ struct Step {
 };
 
 constexpr Step armSteps[4] = {{-1, 0}, {1, 0}, {0, 1}, {0, -1}};
-constexpr Step neighbourSteps[8] = {{-1, 0}, {1, 0},  {0, 1},  {0, -1},
+constexpr Step neighbourSteps[8] = {{-1, 0}, {1, 0}, {0, 1},  {0, -1},
                                     {1, -1}, {1, 1}, {-1, 1}, {-1, -1}};
 
-bool IsSeed(const int flags) { return (flags & CityMap::Crossing) == CityMap::Crossing; }
+bool IsSeed(const int flags) {
+    return (flags & CityMap::Crossing) == CityMap::Crossing;
+}
 
 } // namespace
 
@@ -191,8 +193,7 @@ void CityMap::MarkRoadDirections() {
     }
 }
 
-std::unique_ptr<MapObject> CityMap::MakeObject(const int flags,
-                                               const TextureSet& textures) const {
+std::unique_ptr<MapObject> CityMap::MakeObject(const int flags, const TextureSet& textures) const {
     if ((flags & Lot) != 0 && std::rand() % 100 < parkChance) {
         auto park = std::make_unique<Park>();
         park->SetColour(0.0f, 0.8f, 0.0f);
@@ -205,10 +206,9 @@ std::unique_ptr<MapObject> CityMap::MakeObject(const int flags,
         building->SetHeight(static_cast<float>(std::rand() % buildingStoreys) * storeyHeight +
                             minBuildingHeight);
         building->SetTopTexture(textures.Get(TextureSet::Roof));
-        building->SetFaceTextures(textures.Get(TextureSet::BuildingNorth),
-                                  textures.Get(TextureSet::BuildingSouth),
-                                  textures.Get(TextureSet::BuildingEast),
-                                  textures.Get(TextureSet::BuildingWest));
+        building->SetFaceTextures(
+            textures.Get(TextureSet::BuildingNorth), textures.Get(TextureSet::BuildingSouth),
+            textures.Get(TextureSet::BuildingEast), textures.Get(TextureSet::BuildingWest));
         return building;
     }
     if (IsSeed(flags)) {

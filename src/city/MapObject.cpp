@@ -1,6 +1,6 @@
 #include "city/MapObject.h"
 
-#include "shell/Globals.h"
+#include "shell/DisplayListTable.h"
 #include "shell/Settings.h"
 
 #include <GL/freeglut.h>
@@ -29,7 +29,9 @@ void MapObject::DrawGeometry() {
     }
 }
 
-void MapObject::SetupDisplaylist() { std::printf("MapObject::SetupDisplaylist got called!\n"); }
+void MapObject::SetupDisplaylist() {
+    std::printf("MapObject::SetupDisplaylist got called!\n");
+}
 
 void MapObject::AddFaces(FaceSink&) const {}
 
@@ -95,7 +97,7 @@ void MapObject::DrawGroundQuad() const {
 }
 
 FaceSink::Corner MapObject::WorldCorner(const float x, const float y, const float z, const float s,
-                                         const float t) const {
+                                        const float t) const {
     return {minX + (maxX - minX) * x, minY + (maxY - minY) * y, base + (height - base) * z, s, t};
 }
 
@@ -103,6 +105,6 @@ void MapObject::AddGroundQuad(FaceSink& sink) const {
     // The list's long normal comes out of GL_NORMALIZE as this one.
     constexpr float up[3] = {0.0f, 0.0f, 1.0f};
     sink.AddQuad(textureTop, FaceColour(), up,
-                  {WorldCorner(1, 1, 0, 1, 1), WorldCorner(0, 1, 0, 1, 0),
-                   WorldCorner(0, 0, 0, 0, 0), WorldCorner(1, 0, 0, 0, 1)});
+                 {WorldCorner(1, 1, 0, 1, 1), WorldCorner(0, 1, 0, 1, 0),
+                  WorldCorner(0, 0, 0, 0, 0), WorldCorner(1, 0, 0, 0, 1)});
 }

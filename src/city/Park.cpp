@@ -2,7 +2,7 @@
 
 #include "geometry/SphereMesh.h"
 #include "geometry/UnitCube.h"
-#include "shell/Globals.h"
+#include "shell/DisplayListTable.h"
 #include "shell/Settings.h"
 
 #include <GL/gl.h>
@@ -75,8 +75,7 @@ void Park::AddTree(FaceSink& sink, const Tree& tree) const {
     const float x = minX + dx * tree.xFraction;
     const float y = minY + dy * tree.yFraction;
     const float trunkMiddle = base + dh * tree.size / 200.0f;
-    const FaceSink::Colour trunk = {trunkColour[0], trunkColour[1], trunkColour[2],
-                                    trunkColour[3]};
+    const FaceSink::Colour trunk = {trunkColour[0], trunkColour[1], trunkColour[2], trunkColour[3]};
     for (int f = 0; f < 6; ++f) {
         FaceSink::Corner corners[4];
         for (int i = 0; i < 4; ++i) {

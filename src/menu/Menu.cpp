@@ -1,7 +1,6 @@
 #include "menu/Menu.h"
 
 #include "shell/Settings.h"
-#include "sound/GameSound.h"
 
 #include <GL/freeglut.h>
 
@@ -96,13 +95,17 @@ MenuItem* Menu::GetItem(const int n) const {
     return entries[n].item;
 }
 
-MenuItem* Menu::ItemAt(const float px, const float py) const {
+int Menu::NumberAt(const float px, const float py) const {
     for (int i = 0; i < entryCount; ++i) {
         if (entries[i].item->Contains(px, py)) {
-            return entries[i].item;
+            return i;
         }
     }
-    return nullptr;
+    return noItem;
+}
+
+MenuItem* Menu::ItemAt(const float px, const float py) const {
+    return GetItem(NumberAt(px, py));
 }
 
 void Menu::SetMousePosition(const float px, const float py) {
@@ -116,24 +119,26 @@ void Menu::SetMouseFlags(const int button, const int down, const int up) {
     mouseUp = up;
 }
 
-void Menu::HandleMouse() {
+int Menu::HandleMouse() {
     toolTipLine[0] = '\0';
     for (int i = 0; i < entryCount; ++i) {
         entries[i].item->SetState(MenuItem::normal);
     }
     SetCursor(menuCursor);
-    MenuItem* hit = ItemAt(mouseX, mouseY);
-    if (hit == nullptr) {
-        return;
+    const int number = NumberAt(mouseX, mouseY);
+    if (number == noItem) {
+        return noItem;
     }
+    MenuItem* hit = entries[number].item;
     hit->SetState(MenuItem::highlighted);
     SetCursor(hit->GetCursor());
     std::snprintf(toolTipLine, sizeof toolTipLine, "%s", hit->GetToolTip());
     // Any button counts; the shell sets the up flag once per release.
-    if (mouseUp) {
-        gameSound.Click();
-        hit->Activate(mouseX, mouseY);
+    if (!mouseUp) {
+        return noItem;
     }
+    hit->Activate(mouseX, mouseY);
+    return number;
 }
 
 void Menu::Draw() {

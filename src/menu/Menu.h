@@ -21,6 +21,7 @@ public:
     static constexpr int toolTipSize = 80;
     static constexpr float spacing = 10.0f;
     static constexpr float panelWidth = 800.0f;
+    static constexpr int noItem = -1;
 
     enum class ItemKind : int { Button = 1, Slider = 2, CheckBox = 3 };
 
@@ -56,10 +57,13 @@ public:
 
     // The mouse as the shell last saw it, in the overlay frame.
     void SetMousePosition(float x, float y);
+    float GetMouseX() const { return mouseX; }
+    float GetMouseY() const { return mouseY; }
     void SetMouseFlags(int button, int down, int up);
     // Once per tick while visible: hover states, cursor, tooltip, and a click
-    // on the item under the mouse when a button came up.
-    void HandleMouse();
+    // on the item under the mouse when a button came up. Returns the number
+    // of the item that acted, or noItem.
+    int HandleMouse();
     void Draw();
 
     float GetX() const { return x; }
@@ -69,8 +73,10 @@ public:
     int GetItemCount() const { return entryCount; }
     // Item n in the order added (nullptr outside 0..count-1).
     MenuItem* GetItem(int n) const;
-    // The first item, in the order added, strictly containing the point.
+    // The first item, in the order added, strictly containing the point, and
+    // its number (noItem when there is none).
     MenuItem* ItemAt(float px, float py) const;
+    int NumberAt(float px, float py) const;
     const char* GetToolTipLine() const { return toolTipLine; }
 
 private:

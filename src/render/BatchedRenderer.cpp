@@ -1,8 +1,9 @@
 #include "render/BatchedRenderer.h"
 
 #include "city/TextureSet.h"
-#include "shell/Globals.h"
-#include "shell/Shell.h"
+#include "shell/DrawText.h"
+#include "shell/TimeStats.h"
+#include "world/World.h"
 
 #include <GL/gl.h>
 

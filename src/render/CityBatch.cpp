@@ -3,7 +3,7 @@
 #include "render/ViewVolume.h"
 
 #include "city/MapObject.h"
-#include "shell/Globals.h"
+#include "shell/DisplayListTable.h"
 #include "shell/Settings.h"
 
 #include <GL/freeglut.h>

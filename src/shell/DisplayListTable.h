@@ -39,3 +39,6 @@ private:
     uint32_t nextIndex = 0;
     int current = 0;
 };
+
+// The game's one table, defined with the other process-wide objects.
+extern DisplayListTable displayListTable;

@@ -16,9 +16,13 @@ unsigned int GameClock::Now() {
         std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }
 
-unsigned int GameClock::TickTime() { return tickTime; }
+unsigned int GameClock::TickTime() {
+    return tickTime;
+}
 
-void GameClock::SetTickTime(const unsigned int milliseconds) { tickTime = milliseconds; }
+void GameClock::SetTickTime(const unsigned int milliseconds) {
+    tickTime = milliseconds;
+}
 
 void GameClock::SleepUntil(const unsigned int milliseconds) {
     std::this_thread::sleep_until(processStart + std::chrono::milliseconds(milliseconds));

@@ -14,6 +14,11 @@ constexpr long long slowestGameSpeed = 1; // ticks per second; 0 would stop the 
 
 } // namespace
 
+void ShowMainMenu(const char* title) {
+    mainMenu.SetTitle(title);
+    mainMenu.Show();
+}
+
 void StartAction() {
     world.GetBird().StartGame();
     world.SetupLevel(currentLevel);

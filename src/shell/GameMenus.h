@@ -6,6 +6,8 @@
 
 // Fills the main menu and the configuration menu; called once at start-up.
 void BuildMenus();
+// Shows the main menu with this title.
+void ShowMainMenu(const char* title);
 
 // The button actions, also callable directly.
 void StartAction();

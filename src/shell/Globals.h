@@ -7,9 +7,8 @@
 
 // The process-wide objects, constructed before main in this order (they are
 // defined together in Globals.cpp, which fixes that order) and destroyed in
-// reverse at exit.
+// reverse at exit. The shell names them all; code that needs only the
+// display-list table or the profiler includes that one's own header.
 extern World world;
-extern DisplayListTable displayListTable;
-extern TimeStats timeStats;
 extern Menu mainMenu;
 extern Menu configMenu;

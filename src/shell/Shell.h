@@ -1,15 +1,21 @@
 #pragma once
 
+#include "shell/TickReport.h"
+
 // The game shell: the main window, the GLUT callbacks and the fixed-rate game
-// tick. Input callbacks only record what the player asked for (speed change,
-// steering, mouse flags) or act at once on keys; the next due tick applies it.
+// tick, split by concern:
+//   Input.h     every input becomes a Command and goes through ApplyCommand
+//   Tick.h      the idle call and the tick (RunTick), which returns a TickReport
+//   Listeners.h where reported events go: the sound and the HUD's flash
+//   Windows.h   the main window, the second view, the frame and reshapes
+//   Startup.h   seeding, building the game, the renderer's choice
+// This header holds what they share: the shell's state between callbacks.
 //
 // The callbacks stay thin so that tests can drive the shell without GLUT:
 // OnIdle samples the game clock and calls RunTick, which takes the time as an
-// argument; the key and mouse callbacks can be called directly. Nothing here
-// touches GLUT until CreateMainWindow has made the window.
-
-class World;
+// argument; every input callback only hands a Command to ApplyCommand, which
+// tests call directly. Nothing here touches GLUT until CreateMainWindow has
+// made the window.
 
 // ShellState: what the shell remembers between callbacks.
 struct ShellState {
@@ -30,13 +36,12 @@ struct ShellState {
     unsigned int startTime = 0;    // game clock when the main loop started
     int introHidden = 0;
     int freezeToggle = 0;
+    GameOverWatch gameOver;
 };
 
 extern ShellState shell;
 // The level Start sets up: 1, then the level reached by the last completed mission.
 extern int currentLevel;
-// Frames drawn so far; the HUD's frame-rate gauge reads it.
-extern unsigned int frameCounter;
 
 constexpr unsigned int introDuration = 15000; // ms the intro text stays up
 // The speed changes that 'w' or Up and 's' or Down ask for.
@@ -44,46 +49,3 @@ constexpr float speedUpStep = 2.0f;
 constexpr float slowDownStep = -3.0f;
 constexpr int mainWindowSize = 800;
 constexpr int secondViewSize = 200;
-
-// GLUT callbacks.
-void OnDisplay();
-void OnIdle();
-void OnKeyboard(unsigned char key, int x, int y);
-void OnSpecialKey(int key, int x, int y);
-void OnMouse(int button, int state, int x, int y);
-void OnMouseMotion(int x, int y);
-void OnReshape(int width, int height);
-void OnSecondViewDisplay();
-
-// One idle call at game clock `now` (ms): returns true if a tick was due and ran.
-bool RunTick(unsigned int now);
-// Until when an idle call that ran no tick sleeps: a tick runs once the clock
-// has passed nextTickTime, so until just after it, instead of spinning; but
-// never more than a few milliseconds, so that keys and the mouse are still
-// handled promptly at the slowest game speed.
-unsigned int IdleWakeTime(unsigned int now);
-
-// Posts a redisplay of the main window and of the second view if it is open.
-void PostRedisplayAll();
-// White 8x13 bitmap text at (x, y) of the 2D overlay; "\n" starts a new line
-// 13 pixels lower.
-constexpr int textLineHeight = 13;
-void DrawText(float x, float y, const char* text);
-void OpenSecondView();
-void CloseSecondView();
-// Hides the intro text once the tick time reaches start time + 15000 ms.
-void CheckIntroTimeout();
-void CreateMainWindow();
-// Seeds rand with --seed, or with the time when it was not given.
-void SeedRandomGenerator();
-// Picks the renderer that draws every frame from here on: the batched one,
-// or the classic one with --classic-renderer. Start-up calls it once the
-// command line is read.
-void ChooseRenderer();
-// The game as start-up builds it, into any World: the random generator
-// seeded, the city made in the current window, level 1 set up, the bird at
-// its start and the HUD.
-void BuildGame(World& game);
-// BuildGame on the game's World, the renderer told of the new city, and the
-// main menu shown: the game starts paused.
-void InitGame();

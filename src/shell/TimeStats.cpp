@@ -27,7 +27,9 @@ constexpr ReportLine reportLines[] = {
     {"World Draw OSD: ", TimeStats::Osd},
 };
 
-bool ValidSlot(const int slot) { return slot >= 0 && slot < TimeStats::slotCount; }
+bool ValidSlot(const int slot) {
+    return slot >= 0 && slot < TimeStats::slotCount;
+}
 
 } // namespace
 
@@ -43,7 +45,9 @@ void TimeStats::Stop(const int slot) {
     }
 }
 
-uint32_t TimeStats::Total(const int slot) const { return ValidSlot(slot) ? slots[slot] : 0; }
+uint32_t TimeStats::Total(const int slot) const {
+    return ValidSlot(slot) ? slots[slot] : 0;
+}
 
 void TimeStats::WriteReport(const char* fileName) const {
     std::ofstream out(fileName, std::ios::trunc);

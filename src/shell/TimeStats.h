@@ -40,3 +40,6 @@ private:
     // arithmetic makes the sum come out right at Stop.
     uint32_t slots[slotCount] = {};
 };
+
+// The game's one profiler, defined with the other process-wide objects.
+extern TimeStats timeStats;

@@ -2,8 +2,11 @@
 
 #include "shell/GameClock.h"
 #include "shell/Globals.h"
+#include "shell/Input.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
+#include "shell/Tick.h"
+#include "shell/Windows.h"
 
 #include <GL/freeglut.h>
 
@@ -42,8 +45,8 @@ constexpr FlightLeg flightScript[] = {
 // The pitch input that holds the nose where the script wants it: the nose
 // sinks by itself the more the slower the bird flies, and the climb asked for
 // grows with the distance to the leg's height.
-constexpr float heightPerClimb = 2000.0f;    // height error for a full climb
-constexpr float steepestClimb = 0.3f;        // sine of the steepest climb or dive
+constexpr float heightPerClimb = 2000.0f; // height error for a full climb
+constexpr float steepestClimb = 0.3f;     // sine of the steepest climb or dive
 
 float PitchInput(const float height) {
     const Bird& bird = world.GetBird();
@@ -172,12 +175,13 @@ void Timedemo::ApplyScript(const int frame) {
             inLeg -= leg.frames;
             continue;
         }
-        shell.steerX = SteerInput(leg.steerX);
-        shell.steerY = PitchInput(leg.height);
+        ApplyCommand(Command::SteerTo(SteerInput(leg.steerX), PitchInput(leg.height)));
         const float speed = world.GetBird().GetSpeed();
-        shell.speedChange = speed < leg.speed ? speedUpStep : speed > leg.speed ? slowDownStep : 0.0f;
+        ApplyCommand(Command::ChangeSpeed(speed < leg.speed   ? speedUpStep
+                                          : speed > leg.speed ? slowDownStep
+                                                              : 0.0f));
         if (leg.dropEvery > 0 && inLeg % leg.dropEvery == leg.dropEvery - 1) {
-            world.GetBird().DropPoop();
+            ApplyCommand(Command::DropPoop());
         }
         return;
     }

@@ -31,8 +31,8 @@ public:
     static Summary Summarize(std::vector<double> frameTimes, double seconds);
     // The one line the timedemo prints, without its line break.
     static std::string Format(const Summary& summary);
-    // Sets the shell's steering and speed key for a frame of the scripted
-    // flight and drops poop on the frames the script says; the script repeats.
+    // Steers, changes the speed and drops poop as the scripted flight says for
+    // a frame, through the shell's commands; the script repeats.
     static void ApplyScript(int frame);
 };
 

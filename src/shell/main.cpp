@@ -9,7 +9,9 @@
 #include "shell/GameMenus.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
+#include "shell/Startup.h"
 #include "shell/Timedemo.h"
+#include "shell/Windows.h"
 #include "sound/GameSound.h"
 
 #include <GL/freeglut.h>
@@ -18,10 +20,11 @@ int main(int argc, char** argv) {
     LoadConfig();
     LoadIntroText();
     ParseCommandLine(argc, argv);
-    ChooseRenderer();
     if (settings.timedemoFrames > 0 && settings.seed == Settings::noSeed) {
         settings.seed = Timedemo::defaultSeed;
     }
+    ChooseSeed();
+    ChooseRenderer();
     glutInit(&argc, argv);
     CreateMainWindow();
     InitGame();

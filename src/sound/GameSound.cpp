@@ -51,7 +51,6 @@ void GameSound::Open(const std::string& folder, const int percent) {
 void GameSound::Attach(std::unique_ptr<AudioOutput> newOutput) {
     output = std::move(newOutput);
     paused = false;
-    wasDead = wasTimeUp = false;
     windGain = crunchGain = chirpGain = 0.0f;
     engineCars.fill(nullptr);
     ApplyGain();
@@ -73,67 +72,62 @@ void GameSound::ApplyGain() {
     }
 }
 
-void GameSound::Drop() {
-    if (output != nullptr && !paused) {
-        output->PlayOnBird(SoundId::Drop);
-    }
-}
-
-void GameSound::PedHit(const Point& where) {
-    if (output != nullptr && !paused) {
-        output->PlayAt(SoundId::PedHit, where);
-    }
-}
-
-void GameSound::CarHit(const Point& where) {
-    if (output != nullptr && !paused) {
-        output->PlayAt(SoundId::CarHit, where);
-    }
-}
-
-void GameSound::FriesEaten(const int kind) {
-    if (output == nullptr || paused) {
+void GameSound::Play(const GameEvent& event) {
+    if (output == nullptr) {
         return;
     }
-    switch (kind) {
-    case Fries::KindPoop:
-        output->PlayOnBird(SoundId::FriesPoop);
+    using Kind = GameEvent::Kind;
+    switch (event.kind) {
+    // The interface is heard behind a menu too.
+    case Kind::MissionComplete:
+        output->PlayInterface(SoundId::MissionComplete);
+        return;
+    case Kind::GameOver:
+        output->PlayInterface(event.detail == GameEvent::TimeUp ? SoundId::TimeUp : SoundId::Died);
+        return;
+    case Kind::MenuAction:
+        output->PlayInterface(SoundId::Click);
+        return;
+    case Kind::Inside:
+        insideBuilding = insideBuilding || event.detail == MapObject::KindBuilding;
+        overPark = overPark || event.detail == MapObject::KindPark;
+        return;
+    default:
         break;
-    case Fries::KindWideView:
-        output->PlayOnBird(SoundId::FriesWideView);
+    }
+    if (paused) {
+        return;
+    }
+    switch (event.kind) {
+    case Kind::Drop:
+        output->PlayOnBird(SoundId::Drop);
         break;
-    case Fries::KindNormalView:
-        output->PlayOnBird(SoundId::FriesNormalView);
+    case Kind::PedHit:
+        output->PlayAt(SoundId::PedHit, event.place);
+        break;
+    case Kind::CarHit:
+        output->PlayAt(SoundId::CarHit, event.place);
+        break;
+    case Kind::FriesEaten:
+        if (event.detail == Fries::KindPoop) {
+            output->PlayOnBird(SoundId::FriesPoop);
+        } else if (event.detail == Fries::KindWideView) {
+            output->PlayOnBird(SoundId::FriesWideView);
+        } else if (event.detail == Fries::KindNormalView) {
+            output->PlayOnBird(SoundId::FriesNormalView);
+        }
         break;
     default:
         break;
     }
 }
 
-void GameSound::BirdInside(const int mapObjectKind) {
-    insideBuilding = insideBuilding || mapObjectKind == MapObject::KindBuilding;
-    overPark = overPark || mapObjectKind == MapObject::KindPark;
-}
-
-void GameSound::MissionComplete() {
-    if (output != nullptr) {
-        output->PlayInterface(SoundId::MissionComplete);
-    }
-}
-
-void GameSound::Click() {
-    if (output != nullptr) {
-        output->PlayInterface(SoundId::Click);
-    }
-}
-
-void GameSound::Update(World& world, const bool menuShown) {
+void GameSound::Update(const World& world, const bool menuShown) {
     const bool inside = std::exchange(insideBuilding, false);
     const bool park = std::exchange(overPark, false);
     if (output == nullptr) {
         return;
     }
-    Jingles(world);
     if (menuShown != paused) {
         paused = menuShown;
         output->SetWorldPaused(paused);
@@ -142,7 +136,7 @@ void GameSound::Update(World& world, const bool menuShown) {
         return;
     }
 
-    Bird& bird = world.GetBird();
+    const Bird& bird = world.GetBird();
     const Vector direction = bird.GetDirection();
     const float horizontal = std::hypot(direction.GetX(), direction.GetY());
     // Straight up or down keeps the last heading.
@@ -164,21 +158,6 @@ void GameSound::Update(World& world, const bool menuShown) {
     Engines(world);
 }
 
-void GameSound::Jingles(World& world) {
-    // The menu comes back at every tick while the bird is dead or the time
-    // is up; the jingle plays once, when it first happens. When both happen
-    // the time-up title is the one shown, so its jingle is the one heard.
-    const bool dead = !world.GetBird().IsAlive();
-    const bool timeUp = world.GetMission().TimeIsUp();
-    if (timeUp && !wasTimeUp) {
-        output->PlayInterface(SoundId::TimeUp);
-    } else if (dead && !wasDead && !timeUp) {
-        output->PlayInterface(SoundId::Died);
-    }
-    wasDead = dead;
-    wasTimeUp = timeUp;
-}
-
 void GameSound::FadeLoop(const int voice, const SoundId sound, const bool wanted, float& gain) {
     const float before = gain;
     gain = StepTowards(gain, wanted ? 1.0f : 0.0f, wanted ? fadeInStep : fadeOutStep);
@@ -192,7 +171,7 @@ void GameSound::FadeLoop(const int voice, const SoundId sound, const bool wanted
     }
 }
 
-void GameSound::Engines(World& world) {
+void GameSound::Engines(const World& world) {
     // The nearest cars within an engine's reach, nearest first.
     const Point eye = world.GetBird().GetEye();
     std::vector<std::pair<float, const Car*>> near;

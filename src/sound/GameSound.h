@@ -3,6 +3,7 @@
 #include "geometry/Point.h"
 #include "geometry/Vector.h"
 #include "sound/AudioOutput.h"
+#include "world/GameEvent.h"
 
 #include <array>
 #include <memory>
@@ -11,11 +12,12 @@
 class Car;
 class World;
 
-// GameSound: turns what happens in the game into sounds. The game calls it
-// at its events (a drop, a hit, a meal, a finished mission, a menu click)
-// and once at the end of every tick; it decides what plays where and hands
-// that to its AudioOutput. Without an output (--no-sound, or no device) every
-// call does nothing.
+// GameSound: turns what happens in the game into sounds. The shell hands it
+// every event as it is reported (a drop at once, the rest of a tick after
+// the update) and calls Update once at the end of every tick; it decides
+// what plays where and hands that to its AudioOutput. Without an output
+// (--no-sound, or no device) every call does nothing. It reads the World but
+// never changes it.
 //
 // Each tick it puts the listener at the bird's eye, facing along its
 // heading; lets the wind follow the bird's speed; keeps an engine hum on
@@ -44,32 +46,22 @@ public:
     void ToggleMute();
     bool IsMuted() const { return muted; }
 
-    // --- events, where they happen
-    void Drop();
-    void PedHit(const Point& where);
-    void CarHit(const Point& where);
-    void FriesEaten(int kind);
-    // The bird is inside a map object of this kind during this tick.
-    void BirdInside(int mapObjectKind);
-    void MissionComplete();
-    void Click();
+    // One event, as it is reported.
+    void Play(const GameEvent& event);
 
     // --- once per tick, at its end
-    void Update(World& world, bool menuShown);
+    void Update(const World& world, bool menuShown);
 
 private:
     void ApplyGain();
-    void Jingles(World& world);
     void FadeLoop(int voice, SoundId sound, bool wanted, float& gain);
-    void Engines(World& world);
+    void Engines(const World& world);
 
     std::unique_ptr<AudioOutput> output;
     int volume = maxVolume;
     bool muted = false;
     bool paused = false;
-    bool wasDead = false;
-    bool wasTimeUp = false;
-    bool insideBuilding = false; // set by BirdInside during a tick, cleared by Update
+    bool insideBuilding = false; // set by an Inside event during a tick, cleared by Update
     bool overPark = false;
     float windGain = 0.0f;
     float crunchGain = 0.0f;

@@ -4,8 +4,8 @@
 #include "actors/Cloud.h"
 #include "actors/Fries.h"
 #include "actors/Ped.h"
-#include "shell/Globals.h"
 #include "shell/Settings.h"
+#include "shell/TimeStats.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -37,8 +37,7 @@ void World::Init(const int widthCells, const int depthCells, const float cellSiz
     carSet.LoadCarTextures();
     pedSet.LoadPedTextures();
     cityMap.Init(width, depth, cellSize);
-    // Without --seed the city is seeded with the time (a negative seed).
-    cityMap.Generate(settings.seed >= 0 ? settings.seed : -1);
+    cityMap.Generate(settings.seed);
     cityMap.MarkRoadDirections();
     cityMap.CreateObjects(mapObjects, citySets[textureSlot]);
     bird.SetWorldSize(WidthInUnits(), DepthInUnits());
@@ -84,6 +83,11 @@ void World::Update() {
     }
     bird.Update();
     UpdateHUD();
+}
+
+void World::TakeEvents(GameEvents& into) {
+    into.insert(into.end(), events.begin(), events.end());
+    events.clear();
 }
 
 void World::Draw() {

@@ -10,6 +10,7 @@
 #include "hud/Gauge.h"
 #include "hud/Radar.h"
 #include "mission/Mission.h"
+#include "world/GameEvent.h"
 
 #include <memory>
 #include <vector>
@@ -24,6 +25,10 @@ class Dropping;
 // its map objects, the four lists of actors, the mission, the texture sets and
 // the HUD, updates them once per tick in a fixed order and draws them once per
 // frame. The shell calls it for everything.
+//
+// It calls nobody back: what happens in a tick (hits, meals, the bird inside
+// a building or over a park, its death) is kept as events in the order it
+// happened, and the shell takes them after the update and hands them on.
 //
 // Its implementation is split by concern: World.cpp (container, tick and
 // frame), WorldScenery.cpp (textures, sky, map objects), WorldPopulation.cpp
@@ -109,13 +114,19 @@ public:
     // send their slices.
     void DrawOSD(Gauge::BarStyle barStyle = Gauge::BarStyle::PolygonPerSlice);
 
+    // --- what happened since the events were last taken: appended to `into`
+    void TakeEvents(GameEvents& into);
+
     // --- parts, for the shell, the HUD and tests
     Bird& GetBird() { return bird; }
+    const Bird& GetBird() const { return bird; }
     Mission& GetMission() { return mission; }
+    const Mission& GetMission() const { return mission; }
     Radar& GetRadar() { return radar; }
     CityMap& GetCityMap() { return cityMap; }
     PedList& GetPeds() { return peds; }
     CarList& GetCars() { return cars; }
+    const CarList& GetCars() const { return cars; }
     FriesList& GetFries() { return fries; }
     CloudList& GetClouds() { return clouds; }
     MapObjectList& GetMapObjects() { return mapObjects; }
@@ -167,4 +178,5 @@ private:
     Gauge levelLine;
     float viewWidth = 0.0f;
     float viewHeight = 0.0f;
+    GameEvents events;
 };

@@ -11,20 +11,16 @@
 #include "actors/Ped.h"
 #include "bird/Dropping.h"
 #include "shell/Settings.h"
-#include "sound/GameSound.h"
 
 namespace {
 
 constexpr float buildingDamage = 2.0f;
 constexpr float parkHealing = 1.0f;
-constexpr float flashAlpha = 0.5f;
-constexpr float flashShade = 0.7f;
 
 // Walks the bird's falling droppings against one actor. A hit removes the
 // dropping and leaves the bird's cursor on the one that followed it, so the
 // walk goes on from there: none is skipped and no removed one is visited.
-template <typename OnHit>
-void WalkPoops(Bird& bird, const SceneObject& actor, OnHit onHit) {
+template <typename OnHit> void WalkPoops(Bird& bird, const SceneObject& actor, OnHit onHit) {
     Dropping* poop = bird.FirstPoop();
     while (poop != nullptr) {
         if (World::Collide(actor, *poop)) {
@@ -59,11 +55,9 @@ void World::CheckCollisions() {
         WalkPoops(bird, *car, [this, car](Dropping* poop) { OnPoopHitsCar(poop, car); });
     }
 
-    // Shown again below only while the bird is inside a building or a park.
-    hitFlash.Hide();
     const Point eye = bird.GetEye();
-    const MapCell cell = cityMap.CellAtPosition(static_cast<int>(eye.GetX()) + 1,
-                                                static_cast<int>(eye.GetY()) + 1);
+    const MapCell cell =
+        cityMap.CellAtPosition(static_cast<int>(eye.GetX()) + 1, static_cast<int>(eye.GetY()) + 1);
     if (cell.object != nullptr && eye.GetZ() < cell.object->GetHeight()) {
         OnBirdInObject(cell.object);
     }
@@ -96,16 +90,17 @@ void World::OnCarsCollide(Car* first, Car*) {
 }
 
 void World::OnBirdInObject(const MapObject* object) {
-    gameSound.BirdInside(object->GetKind());
+    events.push_back({GameEvent::Kind::Inside, object->GetKind(), 0, bird.GetEye()});
     switch (object->GetKind()) {
-    case MapObject::KindBuilding:
-        hitFlash.SetStartColor(flashShade, 0.0f, 0.0f, flashAlpha);
-        hitFlash.Show();
+    case MapObject::KindBuilding: {
+        const bool wasAlive = bird.IsAlive();
         bird.Damage(buildingDamage);
+        if (wasAlive && !bird.IsAlive()) {
+            events.push_back({GameEvent::Kind::BirdDied, 0, 0, bird.GetEye()});
+        }
         break;
+    }
     case MapObject::KindPark:
-        hitFlash.SetStartColor(0.0f, flashShade, 0.0f, flashAlpha);
-        hitFlash.Show();
         bird.Heal(parkHealing);
         break;
     default:

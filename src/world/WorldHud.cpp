@@ -4,9 +4,9 @@
 
 #include "world/World.h"
 
+#include "shell/FrameCounter.h"
 #include "shell/GameClock.h"
 #include "shell/Settings.h"
-#include "shell/Shell.h"
 
 #include <GL/gl.h>
 

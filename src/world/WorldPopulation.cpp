@@ -9,7 +9,6 @@
 #include "actors/Fries.h"
 #include "actors/Ped.h"
 #include "shell/Settings.h"
-#include "sound/GameSound.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -100,8 +99,7 @@ bool StandOnASpot(const CityMap& map, Actor& actor) {
     return true;
 }
 
-template <typename List>
-void DrawAll(List& list) {
+template <typename List> void DrawAll(List& list) {
     for (auto& actor : list) {
         actor->Draw();
     }
@@ -175,10 +173,18 @@ void World::SpawnCloud() {
     clouds.push_back(std::move(cloud));
 }
 
-void World::ClearPeds() { peds.clear(); }
-void World::ClearCars() { cars.clear(); }
-void World::ClearFries() { fries.clear(); }
-void World::ClearClouds() { clouds.clear(); }
+void World::ClearPeds() {
+    peds.clear();
+}
+void World::ClearCars() {
+    cars.clear();
+}
+void World::ClearFries() {
+    fries.clear();
+}
+void World::ClearClouds() {
+    clouds.clear();
+}
 
 void World::UpdatePeds() {
     // Any one bit of the mask is enough for a ped.
@@ -218,25 +224,33 @@ void World::UpdateClouds() {
     }
 }
 
-void World::DrawPeds() { DrawAll(peds); }
-void World::DrawCars() { DrawAll(cars); }
-void World::DrawFries() { DrawAll(fries); }
-void World::DrawClouds() { DrawAll(clouds); }
+void World::DrawPeds() {
+    DrawAll(peds);
+}
+void World::DrawCars() {
+    DrawAll(cars);
+}
+void World::DrawFries() {
+    DrawAll(fries);
+}
+void World::DrawClouds() {
+    DrawAll(clouds);
+}
 
 void World::OnPedHit(Ped* ped) {
     ScoreHit(bird, *ped, [this] { mission.PedHit(); });
-    gameSound.PedHit(ped->GetPosition());
+    events.push_back({GameEvent::Kind::PedHit, 0, 0, ped->GetPosition()});
 }
 
 void World::OnCarHit(Car* car) {
     ScoreHit(bird, *car, [this] { mission.CarHit(); });
-    gameSound.CarHit(car->GetPosition());
+    events.push_back({GameEvent::Kind::CarHit, 0, 0, car->GetPosition()});
 }
 
 void World::OnFriesEaten(Fries* eaten) {
     const int kind = eaten->GetKind();
     const float value = eaten->GetValue();
-    gameSound.FriesEaten(kind);
+    events.push_back({GameEvent::Kind::FriesEaten, kind, 0, eaten->GetPosition()});
     switch (kind) {
     case Fries::KindPoop:
         bird.AddPoop(static_cast<int>(value));
@@ -251,6 +265,7 @@ void World::OnFriesEaten(Fries* eaten) {
         break;
     }
     // Erasing the owning entry deletes the fries.
-    std::erase_if(fries, [eaten](const std::unique_ptr<Fries>& item) { return item.get() == eaten; });
+    std::erase_if(fries,
+                  [eaten](const std::unique_ptr<Fries>& item) { return item.get() == eaten; });
     mission.FriesEaten();
 }

@@ -1,6 +1,6 @@
+#include "shell/FrameCounter.h"
 #include "shell/GameClock.h"
 #include "shell/Globals.h"
-#include "shell/Shell.h"
 #include "support/GlContext.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,10 @@
 #include "shell/GameMenus.h"
 #include "shell/Globals.h"
+#include "shell/Input.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
+#include "shell/Tick.h"
+#include "shell/Windows.h"
 #include "support/GlContext.h"
 
 #include <GL/freeglut.h>

@@ -7,6 +7,7 @@
 #include "shell/Settings.h"
 #include "shell/Shell.h"
 #include "shell/ShellTestSupport.h"
+#include "shell/Tick.h"
 #include "shell/Timedemo.h"
 
 #include <GL/freeglut.h>
@@ -58,8 +59,8 @@ TEST_F(PerformanceOptionsTest, SeedTimedemoAndRendererOptions) {
         {"--timedemo=0", "--timedemo=", "--timedemo=-5", "--timedemo=1e3", "--timedemos"});
     EXPECT_EQ(settings.timedemoFrames, 250);
     // Only the levels of the level table.
-    ParseArguments({"--timedemo-level=0", "--timedemo-level=40", "--timedemo-level=",
-                    "--timedemo-level=2x", "--timedemo-level"});
+    ParseArguments({"--timedemo-level=0", "--timedemo-level=40",
+                    "--timedemo-level=", "--timedemo-level=2x", "--timedemo-level"});
     EXPECT_EQ(settings.timedemoLevel, 39);
 }
 

@@ -1,8 +1,12 @@
 #include "shell/Shell.h"
+#include "shell/DrawText.h"
 #include "shell/GameClock.h"
 #include "shell/Globals.h"
+#include "shell/Input.h"
 #include "shell/Settings.h"
 #include "shell/ShellTestSupport.h"
+#include "shell/Tick.h"
+#include "shell/Windows.h"
 #include "support/GlContext.h"
 
 #include <GL/freeglut.h>
@@ -51,7 +55,7 @@ TEST_F(ShellTest, TicksRunOnlyAfterTheirDeadlineAtLeastOneASecond) {
     mainMenu.Show(); // paused: only the timing matters here
     std::string ran;
     for (unsigned int now = 0; now <= 1000; ++now) {
-        if (RunTick(now)) {
+        if (RunTick(now).ran) {
             ran += std::to_string(now) + " ";
         }
         ASSERT_EQ(GameClock::TickTime(), now);
@@ -75,7 +79,7 @@ TEST_F(ShellTest, TicksRunOnlyAfterTheirDeadlineAtLeastOneASecond) {
         if (c.speed >= 0) {
             settings.gameSpeed = static_cast<uint16_t>(c.speed);
         }
-        EXPECT_EQ(RunTick(c.now), c.runs) << c.now;
+        EXPECT_EQ(RunTick(c.now).ran, c.runs) << c.now;
     }
     EXPECT_EQ(settings.gameSpeed, 100);
 }
@@ -90,7 +94,7 @@ TEST_F(ShellTest, KeysActOnTheSpeedTheMenusTheBirdAndTheActors) {
     OnSpecialKey(GLUT_KEY_LEFT, 0, 0);
     EXPECT_EQ(shell.speedChange, -3.0f);
     OnSpecialKey(GLUT_KEY_UP, 0, 0);
-    ASSERT_TRUE(RunTick(1));
+    ASSERT_TRUE(RunTick(1).ran);
     EXPECT_EQ(shell.speedChange, 0.0f) << "applied once, then cleared";
     EXPECT_GT(world.GetBird().GetSpeed(), 1.5f); // 2, and what the first dive adds
 
@@ -126,7 +130,7 @@ TEST_F(ShellTest, KeysActOnTheSpeedTheMenusTheBirdAndTheActors) {
     OnMouse(GLUT_RIGHT_BUTTON, GLUT_UP, 10, 10);
     OnMouse(GLUT_LEFT_BUTTON, GLUT_UP, 10, 10);
     EXPECT_EQ(world.GetBird().GetPoop(), poop - 2);
-    ASSERT_TRUE(RunTick(100));
+    ASSERT_TRUE(RunTick(100).ran);
     EXPECT_EQ(shell.mouseUp, 0) << "mouse flags last one tick";
 
     OnKeyboard('2', 0, 0); // without a game window the second view stays closed
@@ -136,24 +140,24 @@ TEST_F(ShellTest, KeysActOnTheSpeedTheMenusTheBirdAndTheActors) {
 TEST_F(ShellTest, IntroHidesAtTheFirstTickFifteenSecondsAfterTheStart) {
     shell.startTime = 1000;
     mainMenu.Show();
-    ASSERT_TRUE(RunTick(15999));
-    EXPECT_FALSE(RunTick(16000)) << "not due yet";
+    ASSERT_TRUE(RunTick(15999).ran);
+    EXPECT_FALSE(RunTick(16000).ran) << "not due yet";
     EXPECT_EQ(shell.introHidden, 0);
-    ASSERT_TRUE(RunTick(16016));
+    ASSERT_TRUE(RunTick(16016).ran);
     EXPECT_EQ(shell.introHidden, 1);
     shell = ShellState{};
     shell.nextTickTime = 14999;
-    ASSERT_TRUE(RunTick(15000)); // exactly at 15000 ms
+    ASSERT_TRUE(RunTick(15000).ran); // exactly at 15000 ms
     EXPECT_EQ(shell.introHidden, 1);
 }
 
 TEST_F(ShellTest, DeathTimeOutAndACompletedMissionEachShowTheirTitle) {
     world.GetBird().Damage(Bird::maxHealth);
-    ASSERT_TRUE(RunTick(10));
+    ASSERT_TRUE(RunTick(10).ran);
     EXPECT_TRUE(mainMenu.IsVisible());
     EXPECT_STREQ(mainMenu.GetTitle(), "Ohhh you died!");
     OnKeyboard(13, 0, 0); // resume: the next tick shows the menu again
-    ASSERT_TRUE(RunTick(100));
+    ASSERT_TRUE(RunTick(100).ran);
     EXPECT_TRUE(mainMenu.IsVisible());
 
     world.GetBird().Reset();
@@ -161,21 +165,21 @@ TEST_F(ShellTest, DeathTimeOutAndACompletedMissionEachShowTheirTitle) {
     UseLevels("1 5 10 3 1\n");
     GameClock::SetTickTime(200);
     world.SetupLevel(1);
-    ASSERT_TRUE(RunTick(1199));
+    ASSERT_TRUE(RunTick(1199).ran);
     EXPECT_FALSE(mainMenu.IsVisible());
-    ASSERT_TRUE(RunTick(1216)); // the first tick after the deadline
+    ASSERT_TRUE(RunTick(1216).ran); // the first tick after the deadline
     EXPECT_STREQ(mainMenu.GetTitle(), "Ohhh you took too long!");
     world.GetBird().Damage(Bird::maxHealth);
-    ASSERT_TRUE(RunTick(1300));
+    ASSERT_TRUE(RunTick(1300).ran);
     EXPECT_STREQ(mainMenu.GetTitle(), "Ohhh you took too long!") << "the second title wins";
 
     world.GetBird().Reset();
     UseLevels("1 0 -1 0 100\n2 5 10 3 120\n");
     world.SetupLevel(1);
-    ASSERT_TRUE(RunTick(1400));
+    ASSERT_TRUE(RunTick(1400).ran);
     EXPECT_EQ(world.GetLevel(), 1) << "no update while paused";
     mainMenu.Hide();
-    ASSERT_TRUE(RunTick(1500));
+    ASSERT_TRUE(RunTick(1500).ran);
     EXPECT_EQ(currentLevel, 2);
     EXPECT_EQ(world.GetLevel(), 2);
     EXPECT_STREQ(mainMenu.GetTitle(), "Mission Complete");
@@ -206,7 +210,7 @@ TEST_F(ShellTest, MouseSteersFromTheWindowCentreWhateverTheWindowSize) {
     OnMouseMotion(10, 10);
     EXPECT_EQ(shell.steerX + shell.steerY, 0.0f);
     EXPECT_TRUE(std::isfinite(world.mousePosition.GetY()));
-    ASSERT_TRUE(RunTick(1));
+    ASSERT_TRUE(RunTick(1).ran);
     EXPECT_TRUE(std::isfinite(world.GetBird().GetCenterX()));
     OnReshape(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
 }

@@ -17,7 +17,10 @@
 #include "shell/Globals.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
+#include "shell/Startup.h"
+#include "shell/Tick.h"
 #include "shell/Timedemo.h"
+#include "shell/Windows.h"
 
 #include <GL/freeglut.h>
 #include <malloc.h>

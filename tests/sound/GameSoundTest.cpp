@@ -8,8 +8,10 @@
 #include "city/Park.h"
 #include "shell/GameClock.h"
 #include "shell/Globals.h"
+#include "shell/Input.h"
 #include "shell/Shell.h"
 #include "shell/ShellTestSupport.h"
+#include "shell/Tick.h"
 #include "sound/RecordingOutput.h"
 #include "support/GlContext.h"
 
@@ -59,6 +61,24 @@ protected:
         world->GetMapObjects().push_back(std::move(object));
     }
 
+    // What the shell does with a tick's events: each goes to the sound.
+    void HearWorld() {
+        GameEvents events;
+        world->TakeEvents(events);
+        for (const GameEvent& event : events) {
+            gameSound.Play(event);
+        }
+    }
+    static void Hear(const GameEvent::Kind kind, const int detail = 0, const Point place = {}) {
+        gameSound.Play({kind, detail, 0, place});
+    }
+    // A drop as the shell makes it: the bird lets go, and the sound hears it.
+    void Drop() {
+        if (world->GetBird().DropPoop()) {
+            Hear(GameEvent::Kind::Drop, 0, world->GetBird().GetEye());
+        }
+    }
+
     std::vector<Point> EnginePlaces() const {
         std::vector<Point> places;
         for (int v = 0; v < GameSound::engineVoices; ++v) {
@@ -84,10 +104,11 @@ TEST_F(GameSoundTest, EachEventPlaysItsSoundWhereItHappensAndDrawsNoRandomNumber
     Car* car = AddActor<Car>(world->GetCars(), 900.0f, 800.0f);
     for (const Point& p : {Point(500, 600, 20), Point(900, 800, 20), Point(500, 600, 30)}) {
         bird.SetEye(p.GetX(), p.GetY(), p.GetZ());
-        bird.DropPoop();
+        Drop();
     }
     EXPECT_EQ(out->onBird, std::vector<SoundId>(3, SoundId::Drop));
     world->CheckCollisions();
+    HearWorld();
     // The second poop on the ped scores nothing, but it still lands with a splat.
     ASSERT_EQ(out->placed.size(), 3u);
     EXPECT_EQ(out->placed[0].first, SoundId::PedHit);
@@ -102,9 +123,10 @@ TEST_F(GameSoundTest, EachEventPlaysItsSoundWhereItHappensAndDrawsNoRandomNumber
         fries->SetKind(kind);
         world->OnFriesEaten(fries);
     }
+    HearWorld();
     EXPECT_EQ(out->onBird, (std::vector<SoundId>{SoundId::FriesPoop, SoundId::FriesWideView,
                                                  SoundId::FriesNormalView}));
-    gameSound.Click();
+    Hear(GameEvent::Kind::MenuAction);
     EXPECT_EQ(out->interface, std::vector<SoundId>{SoundId::Click});
 
     // Actors draw random numbers when they are made, the sound never.
@@ -112,9 +134,9 @@ TEST_F(GameSoundTest, EachEventPlaysItsSoundWhereItHappensAndDrawsNoRandomNumber
     const int expectedRandom = std::rand();
     std::srand(77);
     for (int tick = 0; tick < 30; ++tick) {
-        gameSound.PedHit(ped->GetPosition());
-        gameSound.FriesEaten(tick % 3);
-        gameSound.BirdInside(MapObject::KindPark);
+        Hear(GameEvent::Kind::PedHit, 0, ped->GetPosition());
+        Hear(GameEvent::Kind::FriesEaten, tick % 3);
+        Hear(GameEvent::Kind::Inside, MapObject::KindPark);
         gameSound.Update(*world, tick % 2 == 0);
     }
     EXPECT_EQ(std::rand(), expectedRandom) << "sound leaves the game's random sequence alone";
@@ -128,13 +150,13 @@ TEST_F(GameSoundTest, AMenuPausesTheWorldOnceAndSilencesItsEventsButNotTheInterf
     const int listenerUpdates = out->listenerUpdates;
     const auto loops = out->loops.size();
 
-    world->GetBird().DropPoop(); // Space works behind the menu
-    gameSound.PedHit(Point(1, 2, 3));
-    gameSound.CarHit(Point(1, 2, 3));
-    gameSound.FriesEaten(Fries::KindPoop);
-    gameSound.Click();
-    gameSound.MissionComplete();
-    gameSound.BirdInside(MapObject::KindBuilding);
+    Drop(); // Space works behind the menu
+    Hear(GameEvent::Kind::PedHit, 0, Point(1, 2, 3));
+    Hear(GameEvent::Kind::CarHit, 0, Point(1, 2, 3));
+    Hear(GameEvent::Kind::FriesEaten, Fries::KindPoop);
+    Hear(GameEvent::Kind::MenuAction);
+    Hear(GameEvent::Kind::MissionComplete);
+    Hear(GameEvent::Kind::Inside, MapObject::KindBuilding);
     gameSound.Update(*world, true);
     EXPECT_TRUE(out->placed.empty());
     EXPECT_TRUE(out->onBird.empty());
@@ -183,6 +205,7 @@ TEST_F(GameSoundTest, CrunchInsideABuildingAndChirpOverAParkLastWhileTheBirdIsTh
     RaiseUnderBird<Building>();
     for (int tick = 0; tick < 10; ++tick) {
         world->CheckCollisions();
+        HearWorld();
         gameSound.Update(*world, false);
     }
     ASSERT_EQ(out->loops.count(GameSound::crunchVoice), 1u);
@@ -195,6 +218,7 @@ TEST_F(GameSoundTest, CrunchInsideABuildingAndChirpOverAParkLastWhileTheBirdIsTh
     float last = out->loops.at(GameSound::crunchVoice).gain;
     for (int tick = 0; tick < 30; ++tick) {
         world->CheckCollisions();
+        HearWorld();
         gameSound.Update(*world, false);
         if (out->loops.count(GameSound::crunchVoice) != 0) {
             EXPECT_LT(out->loops.at(GameSound::crunchVoice).gain, last);
@@ -207,6 +231,7 @@ TEST_F(GameSoundTest, CrunchInsideABuildingAndChirpOverAParkLastWhileTheBirdIsTh
     RaiseUnderBird<Park>();
     world->GetBird().SetEye(1500.0f, 1500.0f, 50.0f);
     world->CheckCollisions();
+    HearWorld();
     gameSound.Update(*world, false);
     ASSERT_EQ(out->loops.count(GameSound::chirpVoice), 1u);
     EXPECT_EQ(out->loops.at(GameSound::chirpVoice).sound, SoundId::Chirp);
@@ -261,28 +286,38 @@ TEST_F(GameSoundTest, EachEndOfTheGamePlaysItsJingleOnce) {
         out->interface.clear();
         return heard;
     };
+    // The end of each tick as the shell runs it: the end of the game it
+    // notices, then the sound's update.
+    GameOverWatch watch;
+    const auto endTick = [&](const bool menuShown) {
+        GameEvent ended;
+        if (watch.Check(*world, ended)) {
+            gameSound.Play(ended);
+        }
+        gameSound.Update(*world, menuShown);
+    };
     // Dead: the menu shows at every tick from then on, the jingle once.
     bird.Damage(Bird::maxHealth);
     for (int tick = 0; tick < 60; ++tick) {
-        gameSound.Update(*world, tick > 0);
+        endTick(tick > 0);
     }
     EXPECT_EQ(jingles(), std::vector<SoundId>{SoundId::Died});
 
     // The time runs out while the bird lies dead: that title takes over, and its jingle plays.
     GameClock::SetTickTime(200000);
-    gameSound.Update(*world, true);
-    gameSound.Update(*world, true);
+    endTick(true);
+    endTick(true);
     EXPECT_EQ(jingles(), std::vector<SoundId>{SoundId::TimeUp});
 
     // A new game, then both at once: only the title shown, time up, is heard.
     bird.Reset();
     world->GetMission().SetupLevel(1);
-    gameSound.Update(*world, false);
+    endTick(false);
     EXPECT_TRUE(jingles().empty());
     bird.Damage(Bird::maxHealth);
     GameClock::SetTickTime(400000);
-    gameSound.Update(*world, false);
-    gameSound.Update(*world, true);
+    endTick(false);
+    endTick(true);
     EXPECT_EQ(jingles(), std::vector<SoundId>{SoundId::TimeUp});
 }
 
@@ -298,7 +333,9 @@ TEST_F(GameSoundTest, AMenuControlClicksWhenItActsNotWhenHovered) {
             menu.SetMousePosition(menu.GetItem(item)->GetX() + 5.0f,
                                   menu.GetItem(item)->GetY() + 5.0f);
             menu.SetMouseFlags(0, 0, up);
-            menu.HandleMouse();
+            if (menu.HandleMouse() != Menu::noItem) {
+                Hear(GameEvent::Kind::MenuAction, item);
+            }
         }
     }
     settings.showTrees = 1;
@@ -317,7 +354,7 @@ TEST_F(GameSoundTest, TheShellPlaysTheMissionJingleAndTheMuteKeyTogglesTheLevel)
     ::world.GetMission().LoadLevels(
         WriteTempFile("sound_done.config", "1 0 0 0 120\n2 5 5 5 120\n").c_str());
     ::world.SetupLevel(1);
-    ASSERT_TRUE(RunTick(1000));
+    ASSERT_TRUE(RunTick(1000).ran);
     EXPECT_EQ(out->interface, std::vector<SoundId>{SoundId::MissionComplete});
     EXPECT_TRUE(mainMenu.IsVisible());
     EXPECT_EQ(out->pauses.back(), true) << "the mission menu pauses the world";

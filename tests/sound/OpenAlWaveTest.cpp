@@ -109,6 +109,9 @@ TEST_F(OpenAlWaveTest, AHitOnACarToTheRightIsLouderOnTheRightWithin200Millisecon
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     const double hitAt = std::chrono::duration<double>(Clock::now() - opened).count();
     world->OnCarHit(car);
+    GameEvents events;
+    world->TakeEvents(events);
+    gameSound.Play(events.at(0));
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     gameSound.Close(); // closing the device completes the file
 

@@ -4,6 +4,7 @@
 #include "actors/Ped.h"
 #include "city/Building.h"
 #include "city/Park.h"
+#include "hud/HitFlash.h"
 #include "shell/ShellTestSupport.h"
 #include "support/GlContext.h"
 
@@ -114,32 +115,39 @@ TEST_F(CollisionTest, OverlappingCarsTurnOnlyTheEarlierAndOnlyOnAFastComputer) {
 
 TEST_F(CollisionTest, BuildingsHurtAndParksHealWithAFlash) {
     Bird& bird = world->GetBird();
+    // A collision pass, then the flash set from its events as the shell does.
+    const auto pass = [this] {
+        world->CheckCollisions();
+        GameEvents events;
+        world->TakeEvents(events);
+        ShowHitFlash(world->GetHitFlash(), events);
+    };
     Raise<Building>(2, 2, 300.0f);
     Raise<Park>(5, 5, 100.0f);
     bird.SetEye(250.0f, 250.0f, 300.0f); // exactly at the roof
-    world->CheckCollisions();
+    pass();
     EXPECT_EQ(bird.GetHealth(), 100.0f);
     EXPECT_FALSE(world->GetHitFlash().IsVisible());
 
     // The cell is looked up one unit beyond the eye: 199.5 reads cell 2.
     bird.SetEye(199.5f, 250.0f, 299.0f);
-    world->CheckCollisions();
+    pass();
     EXPECT_EQ(bird.GetHealth(), 98.0f);
     ExpectFlash(0.7f, 0.0f);
     for (int tick = 1; tick < 50; ++tick) {
-        world->CheckCollisions();
+        pass();
     }
     EXPECT_FALSE(bird.IsAlive());
 
     bird.Heal(90.0f);
     bird.SetEye(550.0f, 550.0f, 60.0f);
     for (int tick = 0; tick < 15; ++tick) {
-        world->CheckCollisions();
+        pass();
     }
     EXPECT_EQ(bird.GetHealth(), 100.0f);
     ExpectFlash(0.0f, 0.7f);
     bird.SetEye(950.0f, 950.0f, 60.0f); // over open ground
-    world->CheckCollisions();
+    pass();
     EXPECT_FALSE(world->GetHitFlash().IsVisible());
 }
 

@@ -7,11 +7,14 @@
 #include "city/MapObject.h"
 #include "render/BatchedRenderer.h"
 #include "render/ClassicRenderer.h"
+#include "shell/DrawText.h"
 #include "shell/GameClock.h"
 #include "shell/Globals.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
 #include "shell/ShellTestSupport.h"
+#include "shell/Startup.h"
+#include "shell/Windows.h"
 #include "support/GlContext.h"
 
 #include <GL/freeglut.h>
@@ -198,8 +201,8 @@ void LookThroughManyClouds(World& game) {
 
 TEST_F(RendererTest, BothRenderersDrawTheSamePicture) {
     using Place = void (*)(World&);
-    const Place places[] = {[](World&) {},    LookAtAPark,      LookAtACar,
-                            LookAtAPed,       LookAtTheHorizon, LookThroughManyClouds};
+    const Place places[] = {[](World&) {}, LookAtAPark,      LookAtACar,
+                            LookAtAPed,    LookAtTheHorizon, LookThroughManyClouds};
     const char* names[] = {"from the start position", "over a park",         "beside a car",
                            "beside a pedestrian",     "towards the horizon", "through 300 clouds"};
     for (int view = 0; view < 6; ++view) {

@@ -1,0 +1,146 @@
+#include "shell/Tick.h"
+
+#include "shell/GameClock.h"
+#include "shell/GameMenus.h"
+#include "shell/Globals.h"
+#include "shell/Listeners.h"
+#include "shell/Settings.h"
+#include "shell/Shell.h"
+#include "shell/Windows.h"
+
+#include <GL/freeglut.h>
+
+#include <algorithm>
+#include <cstdio>
+
+ShellState shell;
+int currentLevel = 1;
+
+namespace {
+
+constexpr unsigned int millisecondsPerSecond = 1000;
+constexpr int messageSize = 80;
+constexpr unsigned int longestIdleSleep = 5; // ms; see IdleWakeTime
+
+void UpdateGame(TickReport& report) {
+    timeStats.Start(TimeStats::Idle);
+    if (WindowExists()) {
+        glutSetCursor(GLUT_CURSOR_NONE);
+    }
+    Bird& bird = world.GetBird();
+    bird.Accelerate(shell.speedChange);
+    shell.speedChange = 0.0f;
+    bird.Steer(shell.steerX, shell.steerY);
+    world.Update();
+    timeStats.Stop(TimeStats::Idle);
+    report.updated = true;
+    world.TakeEvents(report.events);
+
+    Mission& mission = world.GetMission();
+    if (mission.IsComplete(Mission::maskAll)) {
+        currentLevel = world.NextLevel();
+        char message[messageSize];
+        std::snprintf(message, sizeof(message),
+                      "New mission: Hit %d Peds, %d Cars and eat %d fries", mission.GetPedsLeft(),
+                      mission.GetCarsLeft(), mission.GetFriesLeft());
+        mainMenu.SetTitle("Mission Complete");
+        mainMenu.SetMessage(message);
+        mainMenu.Show();
+        report.events.push_back({GameEvent::Kind::MissionComplete, currentLevel, 0, {}});
+    }
+}
+
+void NoteMenuAction(TickReport& report, const Menu& menu, const int menuId, const int acted) {
+    if (acted != Menu::noItem) {
+        report.events.push_back({GameEvent::Kind::MenuAction, acted, menuId,
+                                 Point(menu.GetMouseX(), menu.GetMouseY(), 0)});
+    }
+}
+
+void PassMouseToMenus(TickReport& report) {
+    // The main menu acts on the flags copied at the previous tick; the
+    // configuration menu on this tick's.
+    if (mainMenu.IsVisible()) {
+        NoteMenuAction(report, mainMenu, GameEvent::MainMenu, mainMenu.HandleMouse());
+        mainMenu.SetMouseFlags(shell.mouseButton, shell.mouseDown, shell.mouseUp);
+    }
+    if (configMenu.IsVisible()) {
+        configMenu.SetMouseFlags(shell.mouseButton, shell.mouseDown, shell.mouseUp);
+        NoteMenuAction(report, configMenu, GameEvent::ConfigMenu, configMenu.HandleMouse());
+    }
+}
+
+} // namespace
+
+bool GameOverWatch::Check(const World& game, GameEvent& ended) {
+    const bool dead = !game.GetBird().IsAlive();
+    const bool timeUp = game.GetMission().TimeIsUp();
+    bool over = false;
+    if (timeUp && !wasTimeUp) {
+        ended = {GameEvent::Kind::GameOver, GameEvent::TimeUp, 0, {}};
+        over = true;
+    } else if (dead && !wasDead && !timeUp) {
+        ended = {GameEvent::Kind::GameOver, GameEvent::Died, 0, {}};
+        over = true;
+    }
+    wasDead = dead;
+    wasTimeUp = timeUp;
+    return over;
+}
+
+TickReport RunTick(const unsigned int now) {
+    TickReport report;
+    GameClock::SetTickTime(now);
+    shell.menuOpen = (mainMenu.IsVisible() ? 1 : 0) + (configMenu.IsVisible() ? 1 : 0);
+    if (now <= shell.nextTickTime) {
+        return report;
+    }
+    report.ran = true;
+    // The configuration menu's slider writes the speed directly and can reach 0.
+    if (settings.gameSpeed < 1) {
+        settings.gameSpeed = 1;
+    }
+    shell.nextTickTime = now + millisecondsPerSecond / settings.gameSpeed;
+
+    CheckIntroTimeout();
+    if (!world.GetBird().IsAlive()) {
+        ShowMainMenu("Ohhh you died!");
+    }
+    if (world.GetMission().TimeIsUp()) {
+        ShowMainMenu("Ohhh you took too long!");
+    }
+    // menuOpen was counted before the checks above, so the tick that first
+    // shows the menu still updates the game.
+    if (shell.menuOpen == 0) {
+        UpdateGame(report);
+    } else {
+        PassMouseToMenus(report);
+    }
+    shell.mouseUp = 0;
+    shell.mouseDown = 0;
+    GameEvent ended;
+    if (shell.gameOver.Check(world, ended)) {
+        report.events.push_back(ended);
+    }
+    HandOutTick(report);
+    return report;
+}
+
+void OnIdle() {
+    const unsigned int now = GameClock::Now();
+    if (RunTick(now).ran) {
+        PostRedisplayAll();
+        return;
+    }
+    GameClock::SleepUntil(IdleWakeTime(now));
+}
+
+unsigned int IdleWakeTime(const unsigned int now) {
+    return std::min(shell.nextTickTime + 1, now + longestIdleSleep);
+}
+
+void CheckIntroTimeout() {
+    if (GameClock::TickTime() >= shell.startTime + introDuration) {
+        shell.introHidden = 1;
+    }
+}

@@ -1,0 +1,197 @@
+#include "shell/Windows.h"
+
+#include "render/BatchedRenderer.h"
+#include "render/ClassicRenderer.h"
+#include "screenshot/Screenshot.h"
+#include "shell/FrameCounter.h"
+#include "shell/Globals.h"
+#include "shell/Input.h"
+#include "shell/Settings.h"
+#include "shell/Shell.h"
+#include "shell/Tick.h"
+
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+
+#include <algorithm>
+
+unsigned int frameCounter = 0;
+
+namespace {
+
+constexpr float introX = 200.0f;
+constexpr float introY = -300.0f;
+// The projection a reshape sets until the bird's camera sets its own.
+constexpr double fieldOfView = 70.0;
+constexpr double aspectRatio = 1.0;
+constexpr double nearPlane = 0.1;
+constexpr double farPlane = 10000.0;
+
+// The two renderers; ChooseRenderer points `renderer` at one of them.
+ClassicRenderer classic;
+BatchedRenderer batched;
+Renderer* renderer = &batched;
+Screenshot screenshot;
+
+void EnableLighting() {
+    if (settings.lighting != 0) {
+        glEnable(GL_LIGHTING);
+        glEnable(GL_LIGHT0);
+    }
+}
+
+} // namespace
+
+bool WindowExists() {
+    return shell.mainWindowId > 0;
+}
+
+void ChooseRenderer() {
+    renderer = settings.classicRenderer != 0 ? static_cast<Renderer*>(&classic) : &batched;
+}
+
+Renderer& GetRenderer() {
+    return *renderer;
+}
+
+void RequestScreenshot() {
+    screenshot.Request();
+}
+
+void OnDisplay() {
+    timeStats.Start(TimeStats::Display);
+    displayListTable.SelectWindow(0);
+    ++frameCounter;
+    if (shell.introHidden == 0) {
+        renderer->PrepareText(introX, introY, introText, static_cast<int>(shell.windowWidth),
+                              static_cast<int>(shell.windowHeight));
+    }
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    renderer->DrawWorld(world);
+    world.Begin2D();
+    if (mainMenu.IsVisible()) {
+        mainMenu.Draw();
+    }
+    if (configMenu.IsVisible()) {
+        configMenu.Draw();
+    }
+    if (shell.introHidden == 0) {
+        renderer->DrawText(introX, introY, introText);
+    }
+    world.End2D();
+    screenshot.TakeIfRequested(static_cast<int>(shell.windowWidth),
+                               static_cast<int>(shell.windowHeight), shell.secondViewId != -1);
+    glutSwapBuffers();
+    timeStats.Stop(TimeStats::Display);
+}
+
+void OnReshape(const int width, const int height) {
+    shell.windowWidth = static_cast<float>(width);
+    shell.windowHeight = static_cast<float>(height);
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(fieldOfView, aspectRatio, nearPlane, farPlane);
+    glMatrixMode(GL_MODELVIEW);
+    world.SetViewSize(shell.windowWidth, shell.windowHeight);
+    for (Menu* menu : {&mainMenu, &configMenu}) {
+        menu->SetX(width / 5);
+        menu->SetY(height / 4);
+    }
+    if (shell.secondViewId != -1) {
+        // The second view sits in the top right corner; X refuses a window of
+        // no size, so it keeps at least one pixel.
+        const int side = std::max(static_cast<int>(2.0f * shell.windowWidth / 15.0f), 1);
+        displayListTable.SelectWindow(1);
+        glutPositionWindow(static_cast<int>(shell.windowWidth * 12.5f / 15.0f),
+                           static_cast<int>(shell.windowHeight * 1.0f / 30.0f));
+        glutReshapeWindow(side, side);
+        displayListTable.SelectWindow(0);
+    }
+}
+
+void OnSecondViewDisplay() {
+    displayListTable.SelectWindow(1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_NORMALIZE);
+    renderer->DrawSecondView(world);
+    screenshot.AddInsetIfPending(glutGet(GLUT_WINDOW_X), glutGet(GLUT_WINDOW_Y), secondViewSize,
+                                 secondViewSize);
+    glutSwapBuffers();
+}
+
+void PostRedisplayAll() {
+    if (!WindowExists()) {
+        return;
+    }
+    displayListTable.SelectWindow(0);
+    glutPostRedisplay();
+    if (shell.secondViewId != -1) {
+        displayListTable.SelectWindow(1);
+        glutPostRedisplay();
+    }
+}
+
+void OpenSecondView() {
+    if (!WindowExists() || shell.secondViewId != -1) {
+        return;
+    }
+    const int x = (static_cast<int>(shell.windowWidth) * 7) / 9;
+    const int y = static_cast<int>(shell.windowHeight) / 9;
+    const int id = glutCreateSubWindow(shell.mainWindowId, x, y, secondViewSize, secondViewSize);
+    shell.secondViewId = id;
+    world.GetBird().secondViewOpen = 1;
+    glutDisplayFunc(OnSecondViewDisplay);
+    displayListTable.SetWindowId(1, id);
+    displayListTable.SelectWindow(1);
+    // The new window has a context of its own: textures and lists again.
+    world.LoadTextures();
+    world.CompileMapObjects();
+    renderer->SceneryCompiled(world);
+    EnableLighting();
+}
+
+void CloseSecondView() {
+    if (shell.secondViewId == -1) {
+        return;
+    }
+    screenshot.SaveIfPending();
+    glutDestroyWindow(shell.secondViewId);
+    displayListTable.SetWindowId(1, -1);
+    shell.secondViewId = -1;
+    world.GetBird().secondViewOpen = 0;
+    displayListTable.SelectWindow(0);
+}
+
+void CreateMainWindow() {
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(mainWindowSize, mainWindowSize);
+    // Closing the window ends the process (freeglut's default action).
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
+    shell.mainWindowId = glutCreateWindow("::Gullmar::");
+    if (settings.windowMode == 0) {
+        glutFullScreen();
+    }
+    glutSetCursor(GLUT_CURSOR_NONE);
+    glutDisplayFunc(OnDisplay);
+    glutKeyboardFunc(OnKeyboard);
+    glutSpecialFunc(OnSpecialKey);
+    glutPassiveMotionFunc(OnMouseMotion);
+    glutMotionFunc(OnMouseMotion);
+    glutReshapeFunc(OnReshape);
+    glutMouseFunc(OnMouse);
+    glutIdleFunc(OnIdle);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_NORMALIZE);
+    EnableLighting();
+    // Both city texture sets live in the main window's context.
+    world.textureSlot = 0;
+    world.LoadTextures();
+    EnableLighting();
+    world.textureSlot = 1;
+    world.LoadTextures();
+    displayListTable.SetWindowId(0, shell.mainWindowId);
+    displayListTable.GenerateLists();
+    displayListTable.SelectWindow(0);
+}
