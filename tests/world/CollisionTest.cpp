@@ -180,3 +180,45 @@ TEST_F(CollisionTest, OneMealPerTickWithEachKindsEffect) {
     world->CheckCollisions();
     EXPECT_EQ(fries.size(), 1u);
 }
+
+TEST_F(CollisionTest, ATickReportsItsHitsTheObjectAroundTheBirdAndItsMealInOrder) {
+    Bird& bird = world->GetBird();
+    Ped* ped = AddActor<Ped>(world->GetPeds(), 1500.0f, 1500.0f);
+    const Point pedAt = ped->GetPosition();
+    bird.SetEye(1500.0f, 1500.0f, 20.0f);
+    ASSERT_TRUE(bird.DropPoop());
+    Raise<Building>(5, 5, 100.0f);
+    AddActor<Fries>(world->GetFries(), 550.0f, 550.0f, 60.0f)->SetKind(Fries::KindWideView);
+    bird.SetEye(550.0f, 550.0f, 60.0f);
+    bird.SetCenter(650.0f, 550.0f, 60.0f);
+
+    const auto tick = [this] {
+        world->Update();
+        GameEvents events;
+        world->TakeEvents(events);
+        return events;
+    };
+    const GameEvents first = tick();
+    ASSERT_EQ(first.size(), 3u);
+    EXPECT_EQ(first[0].kind, GameEvent::Kind::PedHit);
+    EXPECT_EQ(first[0].place.GetX(), pedAt.GetX());
+    EXPECT_EQ(first[0].place.GetY(), pedAt.GetY());
+    EXPECT_EQ(first[1].kind, GameEvent::Kind::Inside);
+    EXPECT_EQ(first[1].detail, MapObject::KindBuilding);
+    EXPECT_EQ(first[2].kind, GameEvent::Kind::FriesEaten);
+    EXPECT_EQ(first[2].detail, Fries::KindWideView);
+
+    // The building's last bite is reported as the bird's death, once.
+    bird.SetEye(550.0f, 550.0f, 60.0f);
+    bird.Damage(bird.GetHealth() - 1.0f);
+    world->CheckCollisions();
+    GameEvents dying;
+    world->TakeEvents(dying);
+    ASSERT_EQ(dying.size(), 2u);
+    EXPECT_EQ(dying[1].kind, GameEvent::Kind::BirdDied);
+    world->CheckCollisions();
+    GameEvents after;
+    world->TakeEvents(after);
+    ASSERT_EQ(after.size(), 1u);
+    EXPECT_EQ(after[0].kind, GameEvent::Kind::Inside);
+}
