@@ -9,7 +9,6 @@ namespace {
 
 // Climbing and diving change the speed by the direction's vertical part / 3000.
 constexpr float climbDrag = 3000.0f;
-constexpr unsigned int millisecondsPerSecond = 1000;
 // How far the second view looks from above a dropping, and how far the
 // ground point it looks at without one lies toward the heading.
 constexpr float secondViewHeight = 100.0f;
@@ -17,7 +16,7 @@ constexpr float secondViewOffset = 0.001f;
 constexpr float secondViewLead = 10000.0f;
 
 float GameSeconds() {
-    return static_cast<float>(GameClock::TickTime() / millisecondsPerSecond);
+    return static_cast<float>(GameClock::TickTime() / GameClock::millisecondsPerSecond);
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr float millisecondsPerSecond = 1000.0f;
 constexpr float secondsPerMinute = 60.0f;
 constexpr float hundredthsPerSecond = 100.0f;
 
@@ -64,7 +63,8 @@ void Mission::SetupLevel(const int level) {
     friesLeft = row.fries;
     pedsLeft = row.peds;
     carsLeft = row.cars;
-    deadline = static_cast<float>(GameClock::TickTime()) + row.seconds * millisecondsPerSecond;
+    deadline =
+        static_cast<float>(GameClock::TickTime()) + row.seconds * GameClock::millisecondsPerSecond;
 }
 
 void Mission::PedHit() {
@@ -91,7 +91,7 @@ bool Mission::IsComplete(const int mask) const {
 
 float Mission::GetTimeLeft() const {
     const float now = static_cast<float>(GameClock::TickTime());
-    const float left = (deadline - now) / millisecondsPerSecond;
+    const float left = (deadline - now) / GameClock::millisecondsPerSecond;
     return left < 0.0f ? 0.0f : left;
 }
 

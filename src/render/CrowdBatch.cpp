@@ -8,7 +8,6 @@
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 

@@ -2,8 +2,6 @@
 
 #include <GL/gl.h>
 
-#include <vector>
-
 // OverlayText: a text of the 2D overlay drawn once with GLUT's bitmap font
 // and kept as a texture, so that each frame shows it with one textured quad
 // instead of one bitmap draw per character. Mesa's software renderer pays a

@@ -6,7 +6,8 @@
 // the tick time directly.
 namespace GameClock {
 
-// Milliseconds since the process started.
+constexpr unsigned int millisecondsPerSecond = 1000;
+
 unsigned int Now();
 
 // The clock value sampled at the start of the current idle call.

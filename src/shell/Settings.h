@@ -5,7 +5,7 @@
 // Settings: the eight process-wide values that tune the game's look and its
 // load on the machine. Built-in defaults, then "config/gullmar.config", then
 // the command line; the configuration menu changes four of them at run time.
-// Three hold OpenGL values rather than flags (texture target, shading model).
+// Two hold OpenGL values rather than flags (texture target, shading model).
 struct Settings {
     static constexpr int32_t textureOn = 3553;     // GL_TEXTURE_2D
     static constexpr int32_t flatShading = 7424;   // GL_FLAT

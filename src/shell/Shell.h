@@ -8,7 +8,7 @@
 //   Tick.h      the idle call and the tick (RunTick), which returns a TickReport
 //   Listeners.h where reported events go: the sound and the HUD's flash
 //   Windows.h   the main window, the second view, the frame and reshapes
-//   Startup.h   seeding, building the game, the renderer's choice
+//   Startup.h   the seed and building the game
 // This header holds what they share: the shell's state between callbacks.
 //
 // The callbacks stay thin so that tests can drive the shell without GLUT:

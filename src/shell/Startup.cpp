@@ -14,16 +14,16 @@ namespace {
 constexpr int cityCells = 100;
 constexpr float cellSize = 100.0f;
 
+void SeedRandomGenerator() {
+    std::srand(static_cast<unsigned int>(settings.seed));
+}
+
 } // namespace
 
 void ChooseSeed() {
     if (settings.seed == Settings::noSeed) {
         settings.seed = static_cast<int32_t>(std::time(nullptr) & INT32_MAX);
     }
-}
-
-void SeedRandomGenerator() {
-    std::srand(static_cast<unsigned int>(settings.seed));
 }
 
 void BuildGame(World& game) {

@@ -9,8 +9,6 @@ class World;
 // Without --seed, takes one from the time, once: from here on the seed in
 // force is always known.
 void ChooseSeed();
-// Seeds rand with the seed in force.
-void SeedRandomGenerator();
 // The game as start-up builds it, into any World: the random generator
 // seeded, the city made in the current window, level 1 set up, the bird at
 // its start and the HUD.

@@ -18,8 +18,6 @@ int currentLevel = 1;
 
 namespace {
 
-constexpr unsigned int millisecondsPerSecond = 1000;
-constexpr int messageSize = 80;
 constexpr unsigned int longestIdleSleep = 5; // ms; see IdleWakeTime
 
 void UpdateGame(TickReport& report) {
@@ -39,7 +37,7 @@ void UpdateGame(TickReport& report) {
     Mission& mission = world.GetMission();
     if (mission.IsComplete(Mission::maskAll)) {
         currentLevel = world.NextLevel();
-        char message[messageSize];
+        char message[Menu::messageSize];
         std::snprintf(message, sizeof(message),
                       "New mission: Hit %d Peds, %d Cars and eat %d fries", mission.GetPedsLeft(),
                       mission.GetCarsLeft(), mission.GetFriesLeft());
@@ -72,22 +70,6 @@ void PassMouseToMenus(TickReport& report) {
 
 } // namespace
 
-bool GameOverWatch::Check(const World& game, GameEvent& ended) {
-    const bool dead = !game.GetBird().IsAlive();
-    const bool timeUp = game.GetMission().TimeIsUp();
-    bool over = false;
-    if (timeUp && !wasTimeUp) {
-        ended = {GameEvent::Kind::GameOver, GameEvent::TimeUp, 0, {}};
-        over = true;
-    } else if (dead && !wasDead && !timeUp) {
-        ended = {GameEvent::Kind::GameOver, GameEvent::Died, 0, {}};
-        over = true;
-    }
-    wasDead = dead;
-    wasTimeUp = timeUp;
-    return over;
-}
-
 TickReport RunTick(const unsigned int now) {
     TickReport report;
     GameClock::SetTickTime(now);
@@ -100,7 +82,7 @@ TickReport RunTick(const unsigned int now) {
     if (settings.gameSpeed < 1) {
         settings.gameSpeed = 1;
     }
-    shell.nextTickTime = now + millisecondsPerSecond / settings.gameSpeed;
+    shell.nextTickTime = now + GameClock::millisecondsPerSecond / settings.gameSpeed;
 
     CheckIntroTimeout();
     if (!world.GetBird().IsAlive()) {

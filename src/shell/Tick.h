@@ -8,7 +8,8 @@
 // game or lets the menus handle the mouse, and hands its report to the
 // listeners (Listeners.h).
 
-// GLUT's idle callback.
+// Runs a due tick and posts a redisplay; otherwise sleeps a little
+// (IdleWakeTime). Registered as GLUT's idle callback.
 void OnIdle();
 // One idle call at game clock `now` (ms). Its report says whether a tick was
 // due and ran, and what happened in it.

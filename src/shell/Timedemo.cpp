@@ -85,8 +85,6 @@ float SteerInput(const float legSteer) {
     return middleOnTheLeft > 0.0f ? -turnBack : turnBack;
 }
 
-constexpr double millisecondsPerSecond = 1000.0;
-
 using Clock = std::chrono::steady_clock;
 
 struct Run {
@@ -125,7 +123,7 @@ void TimedemoIdle() {
     if (run.frame < settings.timedemoFrames) {
         return;
     }
-    const double seconds = MillisecondsSince(run.start) / millisecondsPerSecond;
+    const double seconds = MillisecondsSince(run.start) / GameClock::millisecondsPerSecond;
     const Timedemo::Summary summary = Timedemo::Summarize(run.frameTimes, seconds);
     std::printf("%s\n", Timedemo::Format(summary).c_str());
     std::fflush(stdout);

@@ -116,8 +116,9 @@ void OnSecondViewDisplay() {
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_NORMALIZE);
     renderer->DrawSecondView(world);
-    screenshot.AddInsetIfPending(glutGet(GLUT_WINDOW_X), glutGet(GLUT_WINDOW_Y), secondViewSize,
-                                 secondViewSize);
+    // A reshape of the main window resizes the view, so its size is asked.
+    screenshot.AddInsetIfPending(glutGet(GLUT_WINDOW_X), glutGet(GLUT_WINDOW_Y),
+                                 glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
     glutSwapBuffers();
 }
 

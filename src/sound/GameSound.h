@@ -1,6 +1,5 @@
 #pragma once
 
-#include "geometry/Point.h"
 #include "geometry/Vector.h"
 #include "sound/AudioOutput.h"
 #include "world/GameEvent.h"
@@ -46,7 +45,9 @@ public:
     void ToggleMute();
     bool IsMuted() const { return muted; }
 
-    // One event, as it is reported.
+    // What an event sounds like: the interface's clicks and jingles always,
+    // the world's sounds only while no menu pauses it; an Inside event
+    // holds the crunch or the chirp for this tick.
     void Play(const GameEvent& event);
 
     // --- once per tick, at its end

@@ -32,7 +32,6 @@ constexpr float frameRateX = 60.0f;
 constexpr float radarZoomFactor = 3.0f;
 constexpr int poopPerUnit = 3; // the poop bar counts each poop three times
 constexpr int lineSize = 100;
-constexpr uint64_t millisecondsPerSecond = 1000;
 
 // A percentage of a window dimension, cut to whole pixels.
 int At(const float size, const float percent) {
@@ -46,7 +45,7 @@ void World::SetupHud() {
     heightGauge.SetLabel("HeightOMeter");
     heightGauge.SetStartColor(0.0f, 0.0f, 0.3f, 0.7f);
     heightGauge.SetEndColor(0.7f, 0.7f, 1.0f, 0.7f);
-    heightGauge.SetMaximum(2200.0f);
+    heightGauge.SetMaximum(Bird::maxHeight);
     heightGauge.SetUnitText("m");
     heightGauge.SetAlarmText("Under ground");
 
@@ -156,9 +155,9 @@ void World::UpdateHUD() {
     const uint64_t frames = frameCounter;
     frameRateGauge.SetX(At(w, frameRateX));
     frameRateGauge.SetY(At(h, topRow));
-    frameRateGauge.SetValue(now > 0 ? static_cast<float>(frames * millisecondsPerSecond / now)
-                                    : 0.0f);
-    frameRateGauge.SetMaximum(static_cast<float>(now / millisecondsPerSecond));
+    frameRateGauge.SetValue(
+        now > 0 ? static_cast<float>(frames * GameClock::millisecondsPerSecond / now) : 0.0f);
+    frameRateGauge.SetMaximum(static_cast<float>(now / GameClock::millisecondsPerSecond));
 
     scoreGauge.SetX(static_cast<int>(w / 2.0f));
     scoreGauge.SetY(At(h, scoreRow));

@@ -10,7 +10,6 @@
 #include "actors/Ped.h"
 #include "shell/Settings.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 namespace {
