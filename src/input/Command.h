@@ -12,6 +12,8 @@ struct Command {
         Key,           // the keyboard key `code`, a character
         SpecialKey,    // the GLUT special key `code` (an arrow, F12)
         Steer,         // steer as the pointer would at offset (x, y) from the centre, -1..1 each
+        MenuPointer,   // the menus' pointer at (x, y) from their panel's top-left corner;
+                       // it steers nothing and leaves the real pointer where it is
         SpeedChange,   // the speed change `x` that the next tick applies
         Drop,          // drop poop now
     };
@@ -35,6 +37,9 @@ struct Command {
     }
     static Command SteerTo(const float offsetX, const float offsetY) {
         return {Kind::Steer, 0, 0, offsetX, offsetY};
+    }
+    static Command PointInMenus(const float fromLeft, const float fromTop) {
+        return {Kind::MenuPointer, 0, 0, fromLeft, fromTop};
     }
     static Command ChangeSpeed(const float amount) {
         return {Kind::SpeedChange, 0, 0, amount, 0.0f};

@@ -148,6 +148,15 @@ void ApplyCommand(const Command& command) {
         shell.steerX = std::clamp(command.x, -1.0f, 1.0f);
         shell.steerY = std::clamp(command.y, -1.0f, 1.0f);
         break;
+    case Command::Kind::MenuPointer:
+        // Both menus stand at the same corner; as with the pointer, only
+        // those shown take the position.
+        for (Menu* menu : {&mainMenu, &configMenu}) {
+            if (menu->IsVisible()) {
+                menu->SetMousePosition(menu->GetX() + command.x, menu->GetY() + command.y);
+            }
+        }
+        break;
     case Command::Kind::SpeedChange:
         shell.speedChange = command.x;
         break;

@@ -187,3 +187,20 @@ TEST_F(CommandTest, ADropIsReportedWhenItIsMadeAndTheTicksEventsAfterTheUpdate) 
     const TickReport paused = RunTick(shell.nextTickTime + 1);
     EXPECT_TRUE(paused.ran && !paused.updated) << "the mission's menu pauses the game";
 }
+
+TEST_F(CommandTest, TheMenusPointerShowsAControlsTooltipAndSteersNothing) {
+    FreshGame();
+    const MenuItem* config = mainMenu.GetItem(2);
+    ApplyCommand(Command::PointInMenus(config->GetX() - mainMenu.GetX() + 5.0f,
+                                       config->GetY() - mainMenu.GetY() + 5.0f));
+    Ticks(1);
+    EXPECT_STREQ(mainMenu.GetToolTipLine(), "Configure The Game");
+    EXPECT_EQ(config->GetState(), MenuItem::highlighted);
+    EXPECT_EQ(shell.steerX, 0.0f);
+    EXPECT_EQ(shell.steerY, 0.0f);
+    // A release acts on the control the menus' pointer is on.
+    ApplyCommand(Command::Button(GLUT_LEFT_BUTTON, false, 0, 0));
+    Ticks(2);
+    EXPECT_TRUE(configMenu.IsVisible());
+    EXPECT_FALSE(mainMenu.IsVisible());
+}
