@@ -41,7 +41,12 @@ void Ped::SetTextures(const TextureSet& textures) {
     textureLimb = textures.Get(TextureSet::PedBack);
 }
 
+bool Ped::animateWhenDrawn = true;
+
 float Ped::AnimateFrame() {
+    if (!animateWhenDrawn) {
+        return static_cast<float>(swing);
+    }
     if (hitCount != 0) {
         swing += panicSwingStep;
         speed = panicSpeed;

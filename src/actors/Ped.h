@@ -37,6 +37,10 @@ public:
     // ped runs and turns now and then, the frame is counted. Returns the limb
     // angle of this frame (the swing turns back at its ends).
     float AnimateFrame();
+    // Drawing animates, except while a replay draws frames of its own: then
+    // a ped is drawn as it stands and nothing changes, and the replay
+    // animates every ped as often as the recorded game drew it.
+    static bool animateWhenDrawn;
     // The six boxes at this limb angle, in the order they are drawn: the
     // head, the leg and the arm on the +x side, the torso, the arm and the
     // leg on the -x side.

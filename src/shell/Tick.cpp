@@ -87,9 +87,11 @@ TickReport RunTick(const unsigned int now) {
     CheckIntroTimeout();
     if (!world.GetBird().IsAlive()) {
         ShowMainMenu("Ohhh you died!");
+        report.gameOverShown = true;
     }
     if (world.GetMission().TimeIsUp()) {
         ShowMainMenu("Ohhh you took too long!");
+        report.gameOverShown = true;
     }
     // menuOpen was counted before the checks above, so the tick that first
     // shows the menu still updates the game.

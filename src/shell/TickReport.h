@@ -12,6 +12,7 @@ class World;
 struct TickReport {
     bool ran = false;
     bool updated = false;
+    bool gameOverShown = false; // the died or time-up title was shown
     GameEvents events;
 };
 

@@ -10,8 +10,8 @@
 struct GameEvent {
     enum class Kind : unsigned char {
         Drop,            // a dropping left the bird; place: the bird's eye
-        PedHit,          // poop hit a pedestrian; place: the pedestrian
-        CarHit,          // poop hit a car; place: the car
+        PedHit,          // poop hit a pedestrian; place: the pedestrian; detail: 1 if it scored
+        CarHit,          // poop hit a car; place: the car; detail: 1 if it scored
         Inside,          // the bird is inside a map object this tick; detail: its kind
         FriesEaten,      // detail: the kind of fries
         BirdDied,        // the bird's health ran out; place: the bird's eye

@@ -95,6 +95,9 @@ public:
     void DrawCars();
     void DrawFries();
     void DrawClouds();
+    // What one frame's drawing does to the peds, without drawing: each
+    // animates once, in the order they are drawn.
+    void AnimatePeds();
     void OnPedHit(Ped* ped);
     void OnCarHit(Car* car);
     void OnFriesEaten(Fries* fries);

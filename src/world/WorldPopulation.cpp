@@ -104,14 +104,17 @@ template <typename List> void DrawAll(List& list) {
     }
 }
 
-// Only the first hit of a target scores and counts for the mission.
+// Only the first hit of a target scores and counts for the mission; returns
+// whether this one did.
 template <typename CountForMission>
-void ScoreHit(Bird& bird, Target& target, CountForMission countForMission) {
-    if (target.GetHitCount() == 0) {
+bool ScoreHit(Bird& bird, Target& target, CountForMission countForMission) {
+    const bool first = target.GetHitCount() == 0;
+    if (first) {
         bird.AddScore(static_cast<int>(target.GetPoints()));
         countForMission();
     }
     target.OnHit();
+    return first;
 }
 
 } // namespace
@@ -236,14 +239,20 @@ void World::DrawClouds() {
     DrawAll(clouds);
 }
 
+void World::AnimatePeds() {
+    for (auto& ped : peds) {
+        ped->AnimateFrame();
+    }
+}
+
 void World::OnPedHit(Ped* ped) {
-    ScoreHit(bird, *ped, [this] { mission.PedHit(); });
-    events.push_back({GameEvent::Kind::PedHit, 0, 0, ped->GetPosition()});
+    const bool scored = ScoreHit(bird, *ped, [this] { mission.PedHit(); });
+    events.push_back({GameEvent::Kind::PedHit, scored ? 1 : 0, 0, ped->GetPosition()});
 }
 
 void World::OnCarHit(Car* car) {
-    ScoreHit(bird, *car, [this] { mission.CarHit(); });
-    events.push_back({GameEvent::Kind::CarHit, 0, 0, car->GetPosition()});
+    const bool scored = ScoreHit(bird, *car, [this] { mission.CarHit(); });
+    events.push_back({GameEvent::Kind::CarHit, scored ? 1 : 0, 0, car->GetPosition()});
 }
 
 void World::OnFriesEaten(Fries* eaten) {

@@ -1,0 +1,476 @@
+#include "flight/Recording.h"
+
+#include "flight/Crc32.h"
+#include "gullmar_build.h"
+
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+constexpr char magic[] = "GULLREC\n";
+constexpr size_t magicSize = sizeof(magic) - 1;
+// Limits that no sound recording comes near; a hostile file meets them first.
+constexpr uint64_t largestChunk = 1u << 20;
+constexpr uint64_t largestFile = 64u << 20;
+constexpr size_t longestBuild = 200;
+constexpr size_t longestIntro = 1023;
+constexpr uint32_t mostFramesBetweenTicks = 1000000;
+constexpr int32_t farthestPointer = 1000000;
+constexpr float farthestMenuPointer = 100000.0f;
+constexpr float largestSpeedChange = 100.0f;
+constexpr int32_t largestWindow = 65535;
+constexpr int menuCount = 2;
+
+// --- writing: little-endian, whole numbers as LEB128 (signed ones zigzagged)
+
+void PutUnsigned(std::string& out, uint64_t value) {
+    while (value >= 0x80) {
+        out.push_back(static_cast<char>((value & 0x7F) | 0x80));
+        value >>= 7;
+    }
+    out.push_back(static_cast<char>(value));
+}
+
+void PutSigned(std::string& out, const int64_t value) {
+    PutUnsigned(out, (static_cast<uint64_t>(value) << 1) ^ static_cast<uint64_t>(value >> 63));
+}
+
+void PutFixed32(std::string& out, const uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    }
+}
+
+void PutFloat(std::string& out, const float value) {
+    PutFixed32(out, std::bit_cast<uint32_t>(value));
+}
+
+void PutString(std::string& out, const std::string& text) {
+    PutUnsigned(out, text.size());
+    out += text;
+}
+
+std::string Chunk(const std::string& payload) {
+    std::string chunk;
+    PutUnsigned(chunk, payload.size());
+    chunk += payload;
+    PutFixed32(chunk, Crc32(payload.data(), payload.size()));
+    return chunk;
+}
+
+// --- reading: every read checks the bytes left, and fails once for good
+
+class Input {
+public:
+    Input(const char* data, const size_t size) : at(data), end(data + size) {}
+
+    bool Ok() const { return ok; }
+    bool AtEnd() const { return at == end; }
+    size_t Left() const { return static_cast<size_t>(end - at); }
+    const char* Here() const { return at; }
+    void Skip(const size_t count) { at += count; }
+    bool Fail() { return ok = false; }
+
+    uint64_t Unsigned() {
+        uint64_t value = 0;
+        for (int shift = 0; shift < 64; shift += 7) {
+            if (at == end) {
+                Fail();
+                return 0;
+            }
+            const auto byte = static_cast<unsigned char>(*at++);
+            value |= static_cast<uint64_t>(byte & 0x7F) << shift;
+            if ((byte & 0x80) == 0) {
+                return value;
+            }
+        }
+        Fail();
+        return 0;
+    }
+    int64_t Signed() {
+        const uint64_t raw = Unsigned();
+        return static_cast<int64_t>(raw >> 1) ^ -static_cast<int64_t>(raw & 1);
+    }
+    // A whole number that must lie within [low, high].
+    int64_t Within(const int64_t low, const int64_t high) {
+        const int64_t value = Signed();
+        if (value < low || value > high) {
+            Fail();
+        }
+        return value;
+    }
+    uint32_t UnsignedUpTo(const uint64_t high) {
+        const uint64_t value = Unsigned();
+        if (value > high) {
+            Fail();
+        }
+        return static_cast<uint32_t>(value);
+    }
+    uint32_t Fixed32() {
+        if (Left() < 4) {
+            Fail();
+            return 0;
+        }
+        uint32_t value = 0;
+        for (int i = 0; i < 4; ++i) {
+            value |= static_cast<uint32_t>(static_cast<unsigned char>(*at++)) << (8 * i);
+        }
+        return value;
+    }
+    // A finite float within [-limit, limit].
+    float Float(const float limit) {
+        const float value = std::bit_cast<float>(Fixed32());
+        if (!std::isfinite(value) || std::fabs(value) > limit) {
+            Fail();
+        }
+        return value;
+    }
+    std::string String(const size_t longest) {
+        const uint64_t size = Unsigned();
+        if (!ok || size > longest || size > Left()) {
+            Fail();
+            return {};
+        }
+        std::string text(at, static_cast<size_t>(size));
+        at += size;
+        return text;
+    }
+
+private:
+    const char* at;
+    const char* end;
+    bool ok = true;
+};
+
+void PutHeader(std::string& out, const RecordingHeader& header) {
+    PutString(out, header.build);
+    PutSigned(out, header.seed);
+    PutSigned(out, header.startedAt);
+    PutUnsigned(out, header.startedAtClock);
+    PutUnsigned(out, header.startClock);
+    PutSigned(out, header.windowWidth);
+    PutSigned(out, header.windowHeight);
+    const RecordedSettings& s = header.settings;
+    for (const int32_t value : {s.fastComputer, s.showClouds, s.showTrees, s.lighting,
+                                s.textureTarget, s.shadingModel, s.gameSpeed, s.classicRenderer}) {
+        PutSigned(out, value);
+    }
+    for (const LevelRow& row : header.levels) {
+        PutSigned(out, row.fries);
+        PutSigned(out, row.peds);
+        PutSigned(out, row.cars);
+        PutFloat(out, row.seconds);
+    }
+    PutString(out, header.introText);
+}
+
+bool GetHeader(Input& in, RecordingHeader& header) {
+    header.build = in.String(longestBuild);
+    header.seed = static_cast<int32_t>(in.Within(0, INT32_MAX));
+    header.startedAt = in.Signed();
+    header.startedAtClock = in.UnsignedUpTo(UINT32_MAX);
+    header.startClock = in.UnsignedUpTo(UINT32_MAX);
+    header.windowWidth = static_cast<int32_t>(in.Within(0, largestWindow));
+    header.windowHeight = static_cast<int32_t>(in.Within(0, largestWindow));
+    RecordedSettings& s = header.settings;
+    // What the settings file and the options could have given.
+    s.fastComputer = static_cast<int32_t>(in.Within(INT16_MIN, INT16_MAX));
+    s.showClouds = static_cast<int32_t>(in.Within(INT32_MIN, INT32_MAX));
+    s.showTrees = static_cast<int32_t>(in.Within(INT32_MIN, INT32_MAX));
+    s.lighting = static_cast<int32_t>(in.Within(INT16_MIN, INT16_MAX));
+    s.textureTarget = static_cast<int32_t>(in.Within(INT32_MIN, INT32_MAX));
+    s.shadingModel = static_cast<int32_t>(in.Within(INT32_MIN, INT32_MAX));
+    s.gameSpeed = static_cast<int32_t>(in.Within(1, UINT16_MAX));
+    s.classicRenderer = static_cast<int32_t>(in.Within(0, 1));
+    if (s.textureTarget != 0 && s.textureTarget != 3553) {
+        in.Fail();
+    }
+    if (s.shadingModel != 0 && s.shadingModel != 7424 && s.shadingModel != 7425) {
+        in.Fail();
+    }
+    for (LevelRow& row : header.levels) {
+        row.fries = static_cast<int32_t>(in.Within(INT32_MIN, INT32_MAX));
+        row.peds = static_cast<int32_t>(in.Within(INT32_MIN, INT32_MAX));
+        row.cars = static_cast<int32_t>(in.Within(INT32_MIN, INT32_MAX));
+        row.seconds = in.Float(3.0e38f);
+    }
+    header.introText = in.String(longestIntro);
+    return in.Ok() && in.AtEnd();
+}
+
+// One entry of a body chunk; false if it is not sound.
+bool GetRecord(Input& in, Record& record, Recording& recording, uint32_t& lastTime) {
+    using Kind = Record::Kind;
+    record = Record{};
+    if (in.Left() == 0) {
+        return in.Fail();
+    }
+    record.kind = static_cast<Kind>(*in.Here());
+    in.Skip(1);
+    switch (record.kind) {
+    case Kind::Tick: {
+        const uint64_t delta = in.Unsigned();
+        if (delta == 0 || delta > UINT32_MAX - lastTime) {
+            return in.Fail();
+        }
+        lastTime += static_cast<uint32_t>(delta);
+        record.time = lastTime;
+        record.frames = in.UnsignedUpTo(mostFramesBetweenTicks);
+        record.secondFrames = in.UnsignedUpTo(mostFramesBetweenTicks);
+        break;
+    }
+    case Kind::Frames:
+        record.frames = in.UnsignedUpTo(mostFramesBetweenTicks);
+        record.secondFrames = in.UnsignedUpTo(mostFramesBetweenTicks);
+        break;
+    case Kind::Window:
+        record.x = static_cast<float>(in.Within(0, largestWindow));
+        record.y = static_cast<float>(in.Within(0, largestWindow));
+        break;
+    case Kind::Pointer:
+        record.x = static_cast<float>(in.Within(-farthestPointer, farthestPointer));
+        record.y = static_cast<float>(in.Within(-farthestPointer, farthestPointer));
+        break;
+    case Kind::Steer:
+        record.x = in.Float(1.0f);
+        record.y = in.Float(1.0f);
+        break;
+    case Kind::MenuPointer:
+        record.x = in.Float(farthestMenuPointer);
+        record.y = in.Float(farthestMenuPointer);
+        break;
+    case Kind::Key:
+        record.code = static_cast<int32_t>(in.UnsignedUpTo(255));
+        break;
+    case Kind::SpeedChange:
+        record.x = in.Float(largestSpeedChange);
+        break;
+    case Kind::Drop:
+    case Kind::End:
+        break;
+    case Kind::MenuAct:
+        record.menu = static_cast<int32_t>(in.UnsignedUpTo(menuCount - 1));
+        record.code = static_cast<int32_t>(in.UnsignedUpTo(9));
+        record.x = in.Float(farthestMenuPointer);
+        record.y = in.Float(farthestMenuPointer);
+        break;
+    case Kind::Checksum:
+        record.checksum = in.Fixed32();
+        break;
+    case Kind::Flight: {
+        Flight flight;
+        flight.score = static_cast<int32_t>(in.Within(INT32_MIN, INT32_MAX));
+        flight.level = static_cast<int32_t>(in.Within(0, INT32_MAX));
+        flight.peds = static_cast<int32_t>(in.Within(0, INT32_MAX));
+        flight.cars = static_cast<int32_t>(in.Within(0, INT32_MAX));
+        flight.fries = static_cast<int32_t>(in.Within(0, INT32_MAX));
+        flight.playedMs = in.UnsignedUpTo(UINT32_MAX);
+        flight.date = in.Signed();
+        flight.seed = static_cast<int32_t>(in.Within(0, INT32_MAX));
+        flight.firstTick = in.UnsignedUpTo(UINT32_MAX);
+        flight.lastTick = in.UnsignedUpTo(UINT32_MAX);
+        if (flight.firstTick == 0 || flight.firstTick > flight.lastTick ||
+            flight.lastTick > recording.ticks) {
+            return in.Fail();
+        }
+        record.code = static_cast<int32_t>(recording.flights.size());
+        recording.flights.push_back(flight);
+        break;
+    }
+    default:
+        return in.Fail();
+    }
+    return in.Ok();
+}
+
+std::string Describe(const char* what, const uint32_t ticks) {
+    return std::string(what) + " after tick " + std::to_string(ticks);
+}
+
+} // namespace
+
+const std::string& ThisBuild() {
+    static const std::string build = GULLMAR_BUILD_ID;
+    return build;
+}
+
+std::string RecordingWriter::Start(const RecordingHeader& header) {
+    std::string out(magic, magicSize);
+    out.push_back(static_cast<char>(recordingVersion & 0xFF));
+    out.push_back(static_cast<char>(recordingVersion >> 8));
+    std::string payload;
+    PutHeader(payload, header);
+    return out + Chunk(payload);
+}
+
+void RecordingWriter::Add(const Record& record) {
+    using Kind = Record::Kind;
+    pending.push_back(static_cast<char>(record.kind));
+    switch (record.kind) {
+    case Kind::Tick:
+        PutUnsigned(pending, record.time - lastTime);
+        lastTime = record.time;
+        PutUnsigned(pending, record.frames);
+        PutUnsigned(pending, record.secondFrames);
+        break;
+    case Kind::Frames:
+        PutUnsigned(pending, record.frames);
+        PutUnsigned(pending, record.secondFrames);
+        break;
+    case Kind::Window:
+    case Kind::Pointer:
+        PutSigned(pending, static_cast<int64_t>(record.x));
+        PutSigned(pending, static_cast<int64_t>(record.y));
+        break;
+    case Kind::Steer:
+    case Kind::MenuPointer:
+        PutFloat(pending, record.x);
+        PutFloat(pending, record.y);
+        break;
+    case Kind::Key:
+        PutUnsigned(pending, static_cast<uint64_t>(record.code));
+        break;
+    case Kind::SpeedChange:
+        PutFloat(pending, record.x);
+        break;
+    case Kind::MenuAct:
+        PutUnsigned(pending, static_cast<uint64_t>(record.menu));
+        PutUnsigned(pending, static_cast<uint64_t>(record.code));
+        PutFloat(pending, record.x);
+        PutFloat(pending, record.y);
+        break;
+    case Kind::Checksum:
+        PutFixed32(pending, record.checksum);
+        break;
+    case Kind::Drop:
+    case Kind::End:
+    case Kind::Flight:
+        break;
+    }
+}
+
+void RecordingWriter::AddFlight(const Flight& flight) {
+    pending.push_back(static_cast<char>(Record::Kind::Flight));
+    PutSigned(pending, flight.score);
+    PutSigned(pending, flight.level);
+    PutSigned(pending, flight.peds);
+    PutSigned(pending, flight.cars);
+    PutSigned(pending, flight.fries);
+    PutUnsigned(pending, flight.playedMs);
+    PutSigned(pending, flight.date);
+    PutSigned(pending, flight.seed);
+    PutUnsigned(pending, flight.firstTick);
+    PutUnsigned(pending, flight.lastTick);
+}
+
+std::string RecordingWriter::TakeChunk() {
+    std::string chunk = Chunk(pending);
+    pending.clear();
+    return chunk;
+}
+
+bool ReadRecording(const std::string& bytes, Recording& recording, std::string& error,
+                   const uint32_t untilTick) {
+    recording = Recording{};
+    if (bytes.size() < magicSize + 2 || bytes.compare(0, magicSize, magic) != 0) {
+        error = "not a Gullmar recording";
+        return false;
+    }
+    const unsigned version = static_cast<unsigned char>(bytes[magicSize]) |
+                             static_cast<unsigned>(static_cast<unsigned char>(bytes[magicSize + 1]))
+                                 << 8;
+    if (version != recordingVersion) {
+        error = "a recording of format version " + std::to_string(version) + "; this game reads " +
+                std::to_string(recordingVersion);
+        return false;
+    }
+    if (bytes.size() > largestFile) {
+        error = "too large to be a recording";
+        return false;
+    }
+    Input file(bytes.data() + magicSize + 2, bytes.size() - magicSize - 2);
+    bool headerRead = false;
+    bool ended = false;
+    uint32_t lastTime = 0;
+    while (!file.AtEnd()) {
+        const uint64_t size = file.Unsigned();
+        if (!file.Ok() || size > largestChunk || file.Left() < size + 4) {
+            error = headerRead ? Describe("cut short", recording.ticks) : "cut short in its header";
+            return false;
+        }
+        const char* payload = file.Here();
+        file.Skip(static_cast<size_t>(size));
+        if (file.Fixed32() != Crc32(payload, static_cast<size_t>(size))) {
+            error = headerRead ? Describe("damaged", recording.ticks) : "damaged in its header";
+            return false;
+        }
+        Input chunk(payload, static_cast<size_t>(size));
+        if (!headerRead) {
+            if (!GetHeader(chunk, recording.header)) {
+                error = "damaged in its header";
+                return false;
+            }
+            if (recording.header.build != ThisBuild()) {
+                error = "recorded by another build of the game (" + recording.header.build +
+                        "), which may play differently";
+                return false;
+            }
+            headerRead = true;
+            continue;
+        }
+        while (!chunk.AtEnd()) {
+            if (ended) {
+                error = Describe("damaged: entries after its end", recording.ticks);
+                return false;
+            }
+            Record record;
+            if (!GetRecord(chunk, record, recording, lastTime)) {
+                error = Describe("damaged", recording.ticks);
+                return false;
+            }
+            recording.records.push_back(record);
+            if (record.kind == Record::Kind::Tick) {
+                ++recording.ticks;
+            }
+            ended = record.kind == Record::Kind::End;
+        }
+        if (untilTick != 0 && recording.ticks >= untilTick) {
+            return true;
+        }
+    }
+    if (!headerRead) {
+        error = "cut short in its header";
+        return false;
+    }
+    if (!ended) {
+        error = Describe("cut short", recording.ticks);
+        return false;
+    }
+    return true;
+}
+
+bool ReadRecordingFile(const std::string& path, Recording& recording, std::string& error,
+                       const uint32_t untilTick) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "cannot be read";
+        return false;
+    }
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    if (size < 0 || static_cast<uint64_t>(size) > largestFile) {
+        error = size < 0 ? "cannot be read" : "too large to be a recording";
+        return false;
+    }
+    in.seekg(0);
+    std::string bytes(static_cast<size_t>(size), '\0');
+    if (!in.read(bytes.data(), size)) {
+        error = "cannot be read";
+        return false;
+    }
+    return ReadRecording(bytes, recording, error, untilTick);
+}
