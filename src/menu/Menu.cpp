@@ -141,6 +141,15 @@ int Menu::HandleMouse() {
     return number;
 }
 
+int Menu::Act(const int number, const float dx, const float dy) {
+    MenuItem* item = GetItem(number);
+    if (item == nullptr) {
+        return noItem;
+    }
+    item->Activate(item->GetX() + dx, item->GetY() + dy);
+    return number;
+}
+
 void Menu::Draw() {
     if (!visible) {
         return;

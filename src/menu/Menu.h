@@ -64,6 +64,9 @@ public:
     // on the item under the mouse when a button came up. Returns the number
     // of the item that acted, or noItem.
     int HandleMouse();
+    // Acts on item `number` as a click at (dx, dy) from its corner does;
+    // returns the number, or noItem when there is no such item.
+    int Act(int number, float dx, float dy);
     void Draw();
 
     float GetX() const { return x; }

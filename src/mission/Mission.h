@@ -47,9 +47,13 @@ public:
     // Seconds until the deadline on the game clock, never below 0.
     float GetTimeLeft() const;
     bool TimeIsUp() const;
+    // The game clock, in ms, at which the time is up.
+    float GetDeadline() const { return deadline; }
     // Writes "MM:SS.hh" of the time left into buffer.
     void GetTimeText(char* buffer, int size = timeTextSize) const;
     const LevelRow& GetRow(int level) const { return table[level]; }
+    // Puts a row of another table in place (a replay plays the recorded table).
+    void SetRow(const int level, const LevelRow& row) { table[level] = row; }
 
 private:
     LevelRow table[levelCount];

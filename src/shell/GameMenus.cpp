@@ -1,6 +1,7 @@
 #include "shell/GameMenus.h"
 
 #include "shell/Globals.h"
+#include "shell/Session.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
 
@@ -36,8 +37,7 @@ void ConfigAction() {
 }
 
 void QuitAction() {
-    timeStats.WriteReport();
-    std::exit(EXIT_SUCCESS);
+    EndSession();
 }
 
 void SaveAction() {

@@ -4,6 +4,9 @@
 // The main menu opens and closes play; the configuration menu edits the game
 // speed, trees, textures and clouds and saves them.
 
+// START's place in the main menu.
+constexpr int startButton = 0;
+
 // Fills the main menu and the configuration menu; called once at start-up.
 void BuildMenus();
 // Shows the main menu with this title.

@@ -3,6 +3,7 @@
 #include "shell/GameMenus.h"
 #include "shell/Globals.h"
 #include "shell/Listeners.h"
+#include "shell/Session.h"
 #include "shell/Shell.h"
 #include "shell/Windows.h"
 #include "sound/GameSound.h"
@@ -10,6 +11,7 @@
 #include <GL/freeglut.h>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -18,17 +20,8 @@ constexpr unsigned char keyEscape = 27;
 constexpr unsigned char keySpace = 32;
 constexpr float radarZoomStep = 0.1f;
 
-// Offset of a coordinate from the middle of an extent, in -1..1; a window of
-// no size steers straight.
-float SteerOffset(const float position, const float extent) {
-    const float half = extent / 2.0f;
-    if (half <= 0.0f) {
-        return 0.0f;
-    }
-    return std::clamp((position - half) / half, -1.0f, 1.0f);
-}
-
 void Drop() {
+    NoteInput(Command::DropPoop());
     Bird& bird = world.GetBird();
     if (bird.DropPoop()) {
         HandOut({GameEvent::Kind::Drop, 0, 0, bird.GetEye()});
@@ -36,6 +29,7 @@ void Drop() {
 }
 
 void PointerMoved(const float x, const float y) {
+    NoteInput(Command::PointerAt(static_cast<int>(x), static_cast<int>(y)));
     shell.mouseX = x;
     shell.mouseY = y;
     shell.steerX = SteerOffset(x, shell.windowWidth);
@@ -66,7 +60,18 @@ void PointerButton(const int button, const bool down, const float x, const float
     shell.mouseY = y;
 }
 
+// Keys a recording keeps as they are; Space and the speed keys are kept as
+// what they do, and the rest change nothing in the game.
+bool KeptAsKey(const unsigned char key) {
+    constexpr unsigned char kept[] = {keyEnter, keyEscape, '+', '-', '1', '2',
+                                      'm',      'M',       'g', 'n', 'N'};
+    return std::find(std::begin(kept), std::end(kept), key) != std::end(kept);
+}
+
 void KeyPressed(const unsigned char key) {
+    if (KeptAsKey(key)) {
+        NoteInput(Command::KeyPressed(key));
+    }
     switch (key) {
     case keyEnter:
         mainMenu.Hide();
@@ -97,11 +102,11 @@ void KeyPressed(const unsigned char key) {
         break;
     case 'w':
     case 'W':
-        shell.speedChange = speedUpStep;
+        ApplyCommand(Command::ChangeSpeed(speedUpStep));
         break;
     case 's':
     case 'S':
-        shell.speedChange = slowDownStep;
+        ApplyCommand(Command::ChangeSpeed(slowDownStep));
         break;
     case 'g':
         shell.freezeToggle = shell.freezeToggle == 0 ? 1 : 0;
@@ -119,9 +124,9 @@ void KeyPressed(const unsigned char key) {
 
 void SpecialKeyPressed(const int key) {
     if (key == GLUT_KEY_UP) {
-        shell.speedChange = speedUpStep;
+        ApplyCommand(Command::ChangeSpeed(speedUpStep));
     } else if (key == GLUT_KEY_DOWN) {
-        shell.speedChange = slowDownStep;
+        ApplyCommand(Command::ChangeSpeed(slowDownStep));
     } else if (key == GLUT_KEY_F12) {
         RequestScreenshot();
     }
@@ -129,6 +134,14 @@ void SpecialKeyPressed(const int key) {
 }
 
 } // namespace
+
+float SteerOffset(const float position, const float extent) {
+    const float half = extent / 2.0f;
+    if (half <= 0.0f) {
+        return 0.0f;
+    }
+    return std::clamp((position - half) / half, -1.0f, 1.0f);
+}
 
 void ApplyCommand(const Command& command) {
     switch (command.kind) {
@@ -145,10 +158,12 @@ void ApplyCommand(const Command& command) {
         SpecialKeyPressed(command.code);
         break;
     case Command::Kind::Steer:
+        NoteInput(command);
         shell.steerX = std::clamp(command.x, -1.0f, 1.0f);
         shell.steerY = std::clamp(command.y, -1.0f, 1.0f);
         break;
     case Command::Kind::MenuPointer:
+        NoteInput(command);
         // Both menus stand at the same corner; as with the pointer, only
         // those shown take the position.
         for (Menu* menu : {&mainMenu, &configMenu}) {
@@ -158,6 +173,7 @@ void ApplyCommand(const Command& command) {
         }
         break;
     case Command::Kind::SpeedChange:
+        NoteInput(command);
         shell.speedChange = command.x;
         break;
     case Command::Kind::Drop:

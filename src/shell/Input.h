@@ -9,6 +9,10 @@
 // Tests, scripts and other sources of input call ApplyCommand the same way.
 void ApplyCommand(const Command& command);
 
+// Offset of a pointer coordinate from the middle of the window's extent,
+// -1..1, as the pointer steers; a window of no size steers straight.
+float SteerOffset(float position, float extent);
+
 // GLUT callbacks.
 void OnKeyboard(unsigned char key, int x, int y);
 void OnSpecialKey(int key, int x, int y);

@@ -51,6 +51,10 @@ constexpr const char timedemoLevelOption[] = "--timedemo-level=";
 constexpr size_t timedemoLevelLength = sizeof(timedemoLevelOption) - 1;
 constexpr const char volumeOption[] = "--volume=";
 constexpr size_t volumeLength = sizeof(volumeOption) - 1;
+constexpr const char replayOption[] = "--replay=";
+constexpr size_t replayLength = sizeof(replayOption) - 1;
+constexpr const char replayBestOption[] = "--replay-best";
+constexpr size_t replayBestLength = sizeof(replayBestOption) - 1;
 // The intro file is read in pieces of this many characters; a longer line
 // continues on the next line of the text.
 constexpr size_t introLineLength = 158;
@@ -232,6 +236,19 @@ void ParseCommandLine(const int argc, char** argv) {
             settings.classicRenderer = 1;
         } else if (std::strcmp(arg, "--no-sound") == 0) {
             settings.sound = 0;
+        } else if (std::strcmp(arg, "--no-record") == 0) {
+            settings.record = 0;
+        } else if (std::strcmp(arg, "--scores") == 0) {
+            settings.printScores = 1;
+        } else if (std::strncmp(arg, replayOption, replayLength) == 0) {
+            settings.replayFile = arg + replayLength;
+        } else if (std::strcmp(arg, replayBestOption) == 0) {
+            settings.replayBest = 1;
+        } else if (std::strncmp(arg, replayBestOption, replayBestLength) == 0 &&
+                   arg[replayBestLength] == '=') {
+            // Not a place of the table: start-up says so and ends.
+            const int place = ParseCount(arg + replayBestLength + 1);
+            settings.replayBest = place >= 1 ? place : Settings::badReplayBest;
         } else if (std::strncmp(arg, volumeOption, volumeLength) == 0) {
             // A volume that is not a whole number in 0..100 is ignored.
             const int volume = ParseCount(arg + volumeLength);

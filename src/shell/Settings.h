@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // Settings: the eight process-wide values that tune the game's look and its
 // load on the machine. Built-in defaults, then "config/gullmar.config", then
@@ -32,6 +33,14 @@ struct Settings {
     static constexpr int32_t fullVolume = 100;
     int32_t sound = 1;           // --no-sound: 0, no sound device is opened
     int32_t volume = fullVolume; // --volume=N: 0 to 100 percent
+    int32_t record = 1;          // --no-record: 0, the session is not recorded
+    int32_t printScores = 0;     // --scores: print the best flights and exit
+    std::string replayFile;      // --replay=FILE: play a recorded session back
+    // --replay-best[=N]: play back the N-th best flight; badReplayBest when N
+    // is not a place of the table.
+    static constexpr int32_t badReplayBest = -1;
+    int32_t replayBest = 0;
+    bool Replaying() const { return !replayFile.empty() || replayBest != 0; }
 };
 
 extern Settings settings;

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 ShellState shell;
 int currentLevel = 1;
@@ -48,10 +49,29 @@ void UpdateGame(TickReport& report) {
     }
 }
 
+// Actions a replay has the menus take at the next tick.
+std::vector<ScriptedMenuAction> scripted;
+
+// Reports a control that acted, with where on it the pointer was.
 void NoteMenuAction(TickReport& report, const Menu& menu, const int menuId, const int acted) {
     if (acted != Menu::noItem) {
-        report.events.push_back({GameEvent::Kind::MenuAction, acted, menuId,
-                                 Point(menu.GetMouseX(), menu.GetMouseY(), 0)});
+        const MenuItem* item = menu.GetItem(acted);
+        report.events.push_back(
+            {GameEvent::Kind::MenuAction, acted, menuId,
+             Point(menu.GetMouseX() - item->GetX(), menu.GetMouseY() - item->GetY(), 0.0f)});
+    }
+}
+
+// The menu's own reaction to the pointer, then what a replay has it do.
+void HandleMenu(TickReport& report, Menu& menu, const int menuId) {
+    NoteMenuAction(report, menu, menuId, menu.HandleMouse());
+    for (const ScriptedMenuAction& action : scripted) {
+        if (action.menu == menuId) {
+            if (menu.Act(action.item, action.dx, action.dy) != Menu::noItem) {
+                report.events.push_back({GameEvent::Kind::MenuAction, action.item, menuId,
+                                         Point(action.dx, action.dy, 0.0f)});
+            }
+        }
     }
 }
 
@@ -59,12 +79,12 @@ void PassMouseToMenus(TickReport& report) {
     // The main menu acts on the flags copied at the previous tick; the
     // configuration menu on this tick's.
     if (mainMenu.IsVisible()) {
-        NoteMenuAction(report, mainMenu, GameEvent::MainMenu, mainMenu.HandleMouse());
+        HandleMenu(report, mainMenu, GameEvent::MainMenu);
         mainMenu.SetMouseFlags(shell.mouseButton, shell.mouseDown, shell.mouseUp);
     }
     if (configMenu.IsVisible()) {
         configMenu.SetMouseFlags(shell.mouseButton, shell.mouseDown, shell.mouseUp);
-        NoteMenuAction(report, configMenu, GameEvent::ConfigMenu, configMenu.HandleMouse());
+        HandleMenu(report, configMenu, GameEvent::ConfigMenu);
     }
 }
 
@@ -102,6 +122,7 @@ TickReport RunTick(const unsigned int now) {
     }
     shell.mouseUp = 0;
     shell.mouseDown = 0;
+    scripted.clear();
     GameEvent ended;
     if (shell.gameOver.Check(world, ended)) {
         report.events.push_back(ended);
@@ -117,6 +138,10 @@ void OnIdle() {
         return;
     }
     GameClock::SleepUntil(IdleWakeTime(now));
+}
+
+void ScriptMenuAction(const ScriptedMenuAction& action) {
+    scripted.push_back(action);
 }
 
 unsigned int IdleWakeTime(const unsigned int now) {

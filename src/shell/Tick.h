@@ -19,5 +19,15 @@ TickReport RunTick(unsigned int now);
 // never more than a few milliseconds, so that keys and the mouse are still
 // handled promptly at the slowest game speed.
 unsigned int IdleWakeTime(unsigned int now);
+// A control a replay acts on at the next tick, at the moment its menu would
+// act on a click, as the recorded game's menu did: (dx, dy) is where on the
+// control the pointer was.
+struct ScriptedMenuAction {
+    int menu = 0; // GameEvent::MainMenu or ConfigMenu
+    int item = 0;
+    float dx = 0.0f;
+    float dy = 0.0f;
+};
+void ScriptMenuAction(const ScriptedMenuAction& action);
 // Hides the intro text once the tick time reaches start time + 15000 ms.
 void CheckIntroTimeout();

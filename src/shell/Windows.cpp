@@ -6,6 +6,8 @@
 #include "shell/FrameCounter.h"
 #include "shell/Globals.h"
 #include "shell/Input.h"
+#include "shell/Replay.h"
+#include "shell/Session.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
 #include "shell/Tick.h"
@@ -78,10 +80,14 @@ void OnDisplay() {
     if (shell.introHidden == 0) {
         renderer->DrawText(introX, introY, introText);
     }
+    if (settings.Replaying()) {
+        DrawReplayBar();
+    }
     world.End2D();
     screenshot.TakeIfRequested(static_cast<int>(shell.windowWidth),
                                static_cast<int>(shell.windowHeight), shell.secondViewId != -1);
     glutSwapBuffers();
+    NoteFrame(0);
     timeStats.Stop(TimeStats::Display);
 }
 
@@ -94,6 +100,7 @@ void OnReshape(const int width, const int height) {
     gluPerspective(fieldOfView, aspectRatio, nearPlane, farPlane);
     glMatrixMode(GL_MODELVIEW);
     world.SetViewSize(shell.windowWidth, shell.windowHeight);
+    NoteWindow(width, height);
     for (Menu* menu : {&mainMenu, &configMenu}) {
         menu->SetX(width / 5);
         menu->SetY(height / 4);
@@ -116,6 +123,7 @@ void OnSecondViewDisplay() {
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_NORMALIZE);
     renderer->DrawSecondView(world);
+    NoteFrame(1);
     // A reshape of the main window resizes the view, so its size is asked.
     screenshot.AddInsetIfPending(glutGet(GLUT_WINDOW_X), glutGet(GLUT_WINDOW_Y),
                                  glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));

@@ -1,12 +1,16 @@
 // Gullmar: a bird over a random city. Reads the settings, the intro text and
 // the command line, opens the window, builds the game and the menus and hands
 // control to GLUT; the game ends through the menu's Quit or by closing the window.
-// With --timedemo it flies a scripted path instead and reports its frame times.
+// With --timedemo it flies a scripted path instead and reports its frame times;
+// with --replay it plays a recorded session back; --scores prints the best
+// flights and needs no window. Every play session is recorded in flights/.
 // Sound, unless --no-sound, comes from the default device; without one the
 // game plays silently.
 
 #include "shell/GameClock.h"
 #include "shell/GameMenus.h"
+#include "shell/Replay.h"
+#include "shell/Session.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
 #include "shell/Startup.h"
@@ -16,12 +20,21 @@
 
 #include <GL/freeglut.h>
 
+#include <cstdlib>
+#include <ctime>
+
 int main(int argc, char** argv) {
     LoadConfig();
     LoadIntroText();
     ParseCommandLine(argc, argv);
-    if (settings.timedemoFrames > 0 && settings.seed == Settings::noSeed) {
-        settings.seed = Timedemo::defaultSeed;
+    if (settings.timedemoFrames > 0) {
+        settings.record = 0;
+        if (settings.seed == Settings::noSeed) {
+            settings.seed = Timedemo::defaultSeed;
+        }
+    }
+    if (!settings.replayFile.empty() && !LoadReplay(settings.replayFile, 0, 0)) {
+        return EXIT_FAILURE;
     }
     ChooseSeed();
     ChooseRenderer();
@@ -32,7 +45,12 @@ int main(int argc, char** argv) {
     if (settings.sound != 0) {
         gameSound.Open(soundFolder, settings.volume);
     }
-    shell.startTime = GameClock::Now();
+    if (settings.Replaying()) {
+        StartReplay();
+    } else {
+        shell.startTime = GameClock::Now();
+        StartSession(std::time(nullptr), GameClock::Now());
+    }
     if (settings.timedemoFrames > 0) {
         StartTimedemo();
     }

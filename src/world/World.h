@@ -128,10 +128,13 @@ public:
     Radar& GetRadar() { return radar; }
     CityMap& GetCityMap() { return cityMap; }
     PedList& GetPeds() { return peds; }
+    const PedList& GetPeds() const { return peds; }
     CarList& GetCars() { return cars; }
     const CarList& GetCars() const { return cars; }
     FriesList& GetFries() { return fries; }
+    const FriesList& GetFries() const { return fries; }
     CloudList& GetClouds() { return clouds; }
+    const CloudList& GetClouds() const { return clouds; }
     MapObjectList& GetMapObjects() { return mapObjects; }
     TextureSet& GetCityTextures() { return citySets[textureSlot]; }
     Gauge& GetHitFlash() { return hitFlash; }

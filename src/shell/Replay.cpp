@@ -1,0 +1,348 @@
+#include "shell/Replay.h"
+
+#include "actors/Ped.h"
+#include "flight/Recording.h"
+#include "shell/DrawText.h"
+#include "shell/GameClock.h"
+#include "shell/Globals.h"
+#include "shell/Input.h"
+#include "shell/Session.h"
+#include "shell/Settings.h"
+#include "shell/Shell.h"
+#include "shell/Tick.h"
+#include "shell/Windows.h"
+
+#include <GL/freeglut.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int slowestStep = -2; // a quarter of the recorded speed
+constexpr int fastestStep = 4;  // sixteen times
+constexpr uint32_t skipMilliseconds = 10000;
+// Work done between two frames when the playback runs behind or skips, so
+// that the window and the keys stay alive.
+constexpr uint32_t longestWork = 40;
+constexpr unsigned int longestIdleSleep = 5;
+constexpr unsigned char keyEscape = 27;
+constexpr float barMargin = 8.0f;
+
+struct Playback {
+    std::string path;
+    Recording recording;
+    std::vector<size_t> tickAt; // where each tick's entry is
+    size_t next = 0;            // the next entry to play
+    uint32_t played = 0;        // ticks played
+    uint32_t firstTick = 1;     // the first tick shown; those before are skipped
+    uint32_t lastTick = 0;      // 0: play to the session's end
+    float windowWidth = 0.0f;   // the recorded window, for the recorded pointer
+    float windowHeight = 0.0f;
+    int speedStep = 0;
+    bool paused = false;
+    double playhead = 0.0; // the recorded game clock the playback has reached
+    uint32_t skipTo = 0;   // skipping ahead, without pacing, to this recorded time
+    uint32_t wallBefore = 0;
+};
+
+Playback playback;
+
+[[noreturn]] void Fail(const std::string& what) {
+    std::fprintf(stderr, "Gullmar: %s: %s\n", playback.path.c_str(), what.c_str());
+    std::exit(EXIT_FAILURE);
+}
+
+[[noreturn]] void Drifted(const char* how) {
+    Fail("the replay drifted from the recording at tick " + std::to_string(playback.played) + " (" +
+         how + "); stopped");
+}
+
+// What drawing that many frames did to the recorded game.
+void AnimateFrames(const uint32_t frames) {
+    Ped::animateWhenDrawn = true;
+    for (uint32_t i = 0; i < frames; ++i) {
+        world.AnimatePeds();
+    }
+    Ped::animateWhenDrawn = false;
+}
+
+// The recorded pointer as it steered and pointed in the recorded window; the
+// HUD's steering cone follows it in this one.
+void PointerAt(const float x, const float y) {
+    const float steerX = SteerOffset(x, playback.windowWidth);
+    const float steerY = SteerOffset(y, playback.windowHeight);
+    ApplyCommand(Command::SteerTo(steerX, steerY));
+    const float overlayY = y - playback.windowHeight / 2.0f;
+    const int menuX = static_cast<int>(playback.windowWidth) / 5;
+    const int menuY = static_cast<int>(playback.windowHeight) / 4;
+    ApplyCommand(
+        Command::PointInMenus(x - static_cast<float>(menuX), overlayY - static_cast<float>(menuY)));
+    world.mousePosition.Set((steerX + 1.0f) * shell.windowWidth / 2.0f,
+                            steerY * shell.windowHeight / 2.0f, 0.0f);
+}
+
+void PlayInput(const Record& record) {
+    using Kind = Record::Kind;
+    switch (record.kind) {
+    case Kind::Frames:
+        AnimateFrames(record.frames + record.secondFrames);
+        break;
+    case Kind::Window:
+        playback.windowWidth = record.x;
+        playback.windowHeight = record.y;
+        break;
+    case Kind::Pointer:
+        PointerAt(record.x, record.y);
+        break;
+    case Kind::Steer:
+        ApplyCommand(Command::SteerTo(record.x, record.y));
+        world.mousePosition.Set((record.x + 1.0f) * shell.windowWidth / 2.0f,
+                                record.y * shell.windowHeight / 2.0f, 0.0f);
+        break;
+    case Kind::MenuPointer:
+        ApplyCommand(Command::PointInMenus(record.x, record.y));
+        break;
+    case Kind::Key:
+        ApplyCommand(Command::KeyPressed(static_cast<unsigned char>(record.code)));
+        break;
+    case Kind::SpeedChange:
+        ApplyCommand(Command::ChangeSpeed(record.x));
+        break;
+    case Kind::Drop:
+        ApplyCommand(Command::DropPoop());
+        break;
+    case Kind::MenuAct:
+        ScriptMenuAction({record.menu, record.code, record.x, record.y});
+        break;
+    default:
+        break;
+    }
+}
+
+bool AtTheEnd() {
+    return playback.played >= playback.tickAt.size() ||
+           (playback.lastTick != 0 && playback.played >= playback.lastTick);
+}
+
+// Plays the entries up to the next tick, the tick, and the checks after it.
+void PlayTick() {
+    const std::vector<Record>& records = playback.recording.records;
+    while (playback.next < records.size()) {
+        const Record& record = records[playback.next++];
+        if (record.kind != Record::Kind::Tick) {
+            PlayInput(record);
+            continue;
+        }
+        AnimateFrames(record.frames + record.secondFrames);
+        ++playback.played;
+        if (!RunTick(record.time).ran) {
+            Drifted("its tick was not due");
+        }
+        while (playback.next < records.size() &&
+               (records[playback.next].kind == Record::Kind::Checksum ||
+                records[playback.next].kind == Record::Kind::Flight)) {
+            const Record& check = records[playback.next++];
+            if (check.kind == Record::Kind::Checksum && check.checksum != GameChecksum()) {
+                Drifted("the game's state differs");
+            }
+        }
+        return;
+    }
+}
+
+uint32_t NextTickTime() {
+    return playback.recording.records[playback.tickAt[playback.played]].time;
+}
+
+double Speed() {
+    return playback.speedStep >= 0 ? static_cast<double>(1 << playback.speedStep)
+                                   : 1.0 / static_cast<double>(1 << -playback.speedStep);
+}
+
+void ReplayIdle() {
+    const uint32_t wall = GameClock::Now();
+    const uint32_t elapsed = wall - playback.wallBefore;
+    playback.wallBefore = wall;
+    bool ran = false;
+    const bool skipping = playback.played + 1 < playback.firstTick || playback.skipTo != 0;
+    if (!skipping && !playback.paused) {
+        playback.playhead += static_cast<double>(elapsed) * Speed();
+    }
+    while (!AtTheEnd() && GameClock::Now() - wall < longestWork) {
+        if (playback.played + 1 < playback.firstTick) {
+            PlayTick();
+        } else if (playback.skipTo != 0) {
+            if (NextTickTime() > playback.skipTo) {
+                playback.playhead = playback.skipTo;
+                playback.skipTo = 0;
+                break;
+            }
+            PlayTick();
+        } else if (!playback.paused && NextTickTime() <= playback.playhead) {
+            PlayTick();
+        } else {
+            break;
+        }
+        ran = true;
+    }
+    if (!AtTheEnd() && playback.played + 1 == playback.firstTick && playback.skipTo == 0 &&
+        playback.playhead < NextTickTime() - 1.0) {
+        // The skip to the first tick shown is over: play on from there.
+        playback.playhead = std::max(playback.playhead, static_cast<double>(NextTickTime()) - 1.0);
+    }
+    if (AtTheEnd()) {
+        EndSession();
+    }
+    if (ran) {
+        PostRedisplayAll();
+        return;
+    }
+    GameClock::SleepUntil(GameClock::Now() + longestIdleSleep);
+}
+
+void ReplayKey(const unsigned char key, int, int) {
+    switch (key) {
+    case ' ':
+    case 'p':
+    case 'P':
+        playback.paused = !playback.paused;
+        break;
+    case '+':
+    case '=':
+    case 'f':
+    case 'F':
+        playback.speedStep = std::min(playback.speedStep + 1, fastestStep);
+        break;
+    case '-':
+    case 's':
+    case 'S':
+        playback.speedStep = std::max(playback.speedStep - 1, slowestStep);
+        break;
+    case 'j':
+    case 'J':
+        playback.skipTo = static_cast<uint32_t>(playback.playhead) + skipMilliseconds;
+        break;
+    case keyEscape:
+    case 'q':
+    case 'Q':
+        EndSession();
+    default:
+        break;
+    }
+    PostRedisplayAll();
+}
+
+void ReplaySpecialKey(const int key, int, int) {
+    if (key == GLUT_KEY_RIGHT) {
+        ReplayKey('+', 0, 0);
+    } else if (key == GLUT_KEY_LEFT) {
+        ReplayKey('-', 0, 0);
+    } else if (key == GLUT_KEY_PAGE_DOWN) {
+        ReplayKey('j', 0, 0);
+    }
+}
+
+std::string Clock(const uint32_t milliseconds) {
+    const uint32_t seconds = milliseconds / GameClock::millisecondsPerSecond;
+    char text[16];
+    std::snprintf(text, sizeof text, "%u:%02u", seconds / 60, seconds % 60);
+    return text;
+}
+
+} // namespace
+
+bool LoadReplay(const std::string& path, const uint32_t firstTick, const uint32_t lastTick) {
+    playback = Playback{};
+    playback.path = path;
+    Recording& recording = playback.recording;
+    std::string error;
+    if (!ReadRecordingFile(path, recording, error, lastTick)) {
+        std::fprintf(stderr, "Gullmar: %s: %s\n", path.c_str(), error.c_str());
+        return false;
+    }
+    if (lastTick > recording.ticks || firstTick > std::max(lastTick, recording.ticks)) {
+        std::fprintf(stderr, "Gullmar: %s: holds %u ticks, not the flight asked for\n",
+                     path.c_str(), recording.ticks);
+        return false;
+    }
+    for (size_t i = 0; i < recording.records.size(); ++i) {
+        if (recording.records[i].kind == Record::Kind::Tick) {
+            playback.tickAt.push_back(i);
+        }
+    }
+    playback.firstTick = std::max<uint32_t>(firstTick, 1);
+    playback.lastTick = lastTick;
+
+    // The recording's game, in the viewer's window and with the viewer's sound.
+    const RecordingHeader& header = recording.header;
+    const RecordedSettings& recorded = header.settings;
+    settings.seed = header.seed;
+    settings.fastComputer = static_cast<int16_t>(recorded.fastComputer);
+    settings.showClouds = recorded.showClouds;
+    settings.showTrees = recorded.showTrees;
+    settings.lighting = static_cast<int16_t>(recorded.lighting);
+    settings.textureTarget = recorded.textureTarget;
+    settings.shadingModel = recorded.shadingModel;
+    settings.gameSpeed = static_cast<uint16_t>(recorded.gameSpeed);
+    settings.classicRenderer = recorded.classicRenderer;
+    settings.record = 0;
+    for (int level = 0; level < Mission::levelCount; ++level) {
+        world.GetMission().SetRow(level, header.levels[static_cast<size_t>(level)]);
+    }
+    std::snprintf(introText, introTextSize, "%s", header.introText.c_str());
+    playback.windowWidth = static_cast<float>(header.windowWidth);
+    playback.windowHeight = static_cast<float>(header.windowHeight);
+    return true;
+}
+
+void StartReplay() {
+    const RecordingHeader& header = playback.recording.header;
+    shell.startTime = header.startClock;
+    StartSession(header.startedAt, header.startedAtClock);
+    ShowFlightsFrom(playback.firstTick);
+    // Drawn frames leave the pedestrians as the recording has them.
+    Ped::animateWhenDrawn = false;
+    if (!playback.tickAt.empty()) {
+        playback.playhead = static_cast<double>(NextTickTime()) - 1.0;
+    }
+    playback.wallBefore = GameClock::Now();
+    glutIdleFunc(ReplayIdle);
+    glutKeyboardFunc(ReplayKey);
+    glutSpecialFunc(ReplaySpecialKey);
+    glutMouseFunc(nullptr);
+    glutMotionFunc(nullptr);
+    glutPassiveMotionFunc(nullptr);
+    glutSetCursor(GLUT_CURSOR_LEFT_ARROW);
+}
+
+void DrawReplayBar() {
+    const uint32_t first = playback.tickAt.empty()
+                               ? 0
+                               : playback.recording
+                                     .records[playback.tickAt[std::min<size_t>(
+                                         playback.firstTick - 1, playback.tickAt.size() - 1)]]
+                                     .time;
+    const size_t lastIndex = playback.lastTick != 0
+                                 ? std::min<size_t>(playback.lastTick, playback.tickAt.size())
+                                 : playback.tickAt.size();
+    const uint32_t last =
+        lastIndex == 0 ? first : playback.recording.records[playback.tickAt[lastIndex - 1]].time;
+    const uint32_t now = std::clamp(GameClock::TickTime(), first, last);
+    char speed[16];
+    if (playback.speedStep >= 0) {
+        std::snprintf(speed, sizeof speed, "x%d", 1 << playback.speedStep);
+    } else {
+        std::snprintf(speed, sizeof speed, "x1/%d", 1 << -playback.speedStep);
+    }
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "REPLAY %s %s / %s%s\nSpace pause  +/- speed  J skip 10 s  Esc quit", speed,
+                  Clock(now - first).c_str(), Clock(last - first).c_str(),
+                  playback.paused ? "  PAUSED" : "");
+    DrawText(barMargin, shell.windowHeight / 2.0f - barMargin - static_cast<float>(textLineHeight),
+             line);
+}

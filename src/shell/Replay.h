@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Playing a recorded session back (--replay=FILE, --replay-best[=N]) in the
+// game's window: the same city and the same flight, tick by tick, with the
+// HUD, the menus and the sound as they were. The recording drives the game
+// through the same door as a player: its inputs go to ApplyCommand, its
+// menus' actions to the tick, its ticks to RunTick at their recorded game
+// clock, and its frames animate the pedestrians as often as the recorded
+// game drew them. The viewer's own keys only steer the playback: pause,
+// faster, slower, skip ahead, quit. A replay writes nothing.
+
+// Reads the recording and puts its seed, settings and options, level table
+// and intro text in force (the window mode and the sound stay the viewer's);
+// plays ticks firstTick to lastTick (0, 0: the whole session). False after
+// one line on stderr naming the file and what is wrong.
+bool LoadReplay(const std::string& path, uint32_t firstTick, uint32_t lastTick);
+// Once the window, the game and the menus are built: the recording takes
+// over the idle call and the viewer's keys.
+void StartReplay();
+// The playback's line at the bottom of the main window (its speed, the keys,
+// the time played), in the 2D overlay.
+void DrawReplayBar();

@@ -1,0 +1,232 @@
+#include "shell/Session.h"
+
+#include "flight/FlightTracker.h"
+#include "flight/SessionRecorder.h"
+#include "flight/StateChecksum.h"
+#include "shell/GameClock.h"
+#include "shell/GameMenus.h"
+#include "shell/Globals.h"
+#include "shell/Settings.h"
+#include "shell/Shell.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* flightsFolder = "flights";
+// A checksum every so many ticks: about two seconds at the usual speed.
+constexpr uint32_t checksumEvery = 128;
+
+SessionRecorder recorder;
+FlightTracker tracker;
+uint32_t ticks = 0;
+bool ended = false;
+std::vector<Flight> flights; // ended this session
+uint32_t shownFrom = 1;
+
+RecordingHeader HeaderOfThisGame(const int64_t startedAt, const uint32_t startedAtClock) {
+    RecordingHeader header;
+    header.build = ThisBuild();
+    header.seed = settings.seed;
+    header.startedAt = startedAt;
+    header.startedAtClock = startedAtClock;
+    header.startClock = shell.startTime;
+    header.windowWidth = static_cast<int32_t>(shell.windowWidth);
+    header.windowHeight = static_cast<int32_t>(shell.windowHeight);
+    header.settings = {settings.fastComputer, settings.showClouds,     settings.showTrees,
+                       settings.lighting,     settings.textureTarget,  settings.shadingModel,
+                       settings.gameSpeed,    settings.classicRenderer};
+    for (int level = 0; level < Mission::levelCount; ++level) {
+        header.levels[static_cast<size_t>(level)] = world.GetMission().GetRow(level);
+    }
+    header.introText = introText;
+    return header;
+}
+
+// session-YYYYMMDD-HHMMSS-PID.gullrec: names sort by time, and two games
+// started in the same second differ by their process.
+std::string SessionFileName(const std::time_t startedAt) {
+    std::tm local{};
+    localtime_r(&startedAt, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    return std::string("session-") + stamp + "-" + std::to_string(getpid()) + ".gullrec";
+}
+
+void OpenRecording(const std::time_t startedAt, const uint32_t startedAtClock) {
+    if (mkdir(flightsFolder, 0777) != 0 && errno != EEXIST) {
+        std::fprintf(stderr,
+                     "Gullmar: cannot make the folder %s/: %s; this game is not recorded.\n",
+                     flightsFolder, std::strerror(errno));
+        return;
+    }
+    const std::string path = std::string(flightsFolder) + "/" + SessionFileName(startedAt);
+    std::string error;
+    if (!recorder.Open(path, HeaderOfThisGame(startedAt, startedAtClock), error)) {
+        std::fprintf(stderr,
+                     "Gullmar: cannot write the recording %s: %s; this game is not recorded.\n",
+                     path.c_str(), error.c_str());
+    }
+}
+
+std::string SessionName() {
+    const std::string& path = recorder.Path();
+    return path.substr(path.find_last_of('/') + 1);
+}
+
+void FlightEnded(Flight flight) {
+    flight.session = SessionName();
+    flights.push_back(flight);
+}
+
+// The window closed, or exit() for any other reason: the flight under way
+// ends and the recording gets its end, so the session is whole.
+void CloseSession() {
+    if (ended) {
+        return;
+    }
+    ended = true;
+    if (tracker.EndSession()) {
+        recorder.FlightEnded(tracker.Finished());
+        FlightEnded(tracker.Finished());
+    }
+    recorder.Close();
+}
+
+bool PressedStart(const TickReport& report) {
+    for (const GameEvent& event : report.events) {
+        if (event.kind == GameEvent::Kind::MenuAction && event.menu == GameEvent::MainMenu &&
+            event.detail == startButton) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void StartSession(const int64_t startedAt, const uint32_t startedAtClock) {
+    tracker.StartSession(settings.seed, startedAt, startedAtClock);
+    if (settings.record != 0) {
+        OpenRecording(static_cast<std::time_t>(startedAt), startedAtClock);
+    }
+    std::atexit(CloseSession);
+}
+
+void ShowFlightsFrom(const uint32_t firstTick) {
+    shownFrom = firstTick;
+}
+
+void NoteInput(const Command& effect) {
+    if (!recorder.IsOpen()) {
+        return;
+    }
+    Record record;
+    switch (effect.kind) {
+    case Command::Kind::Pointer:
+        record.kind = Record::Kind::Pointer;
+        break;
+    case Command::Kind::Steer:
+        record.kind = Record::Kind::Steer;
+        break;
+    case Command::Kind::MenuPointer:
+        record.kind = Record::Kind::MenuPointer;
+        break;
+    case Command::Kind::Key:
+        record.kind = Record::Kind::Key;
+        break;
+    case Command::Kind::SpeedChange:
+        record.kind = Record::Kind::SpeedChange;
+        break;
+    case Command::Kind::Drop:
+        record.kind = Record::Kind::Drop;
+        break;
+    default:
+        return;
+    }
+    record.code = effect.code;
+    record.x = effect.x;
+    record.y = effect.y;
+    recorder.Input(record);
+}
+
+void NoteFrame(const int window) {
+    recorder.Frame(window);
+}
+
+void NoteWindow(const int width, const int height) {
+    Record size;
+    size.kind = Record::Kind::Window;
+    size.x = static_cast<float>(width);
+    size.y = static_cast<float>(height);
+    recorder.Input(size);
+}
+
+void NoteTick(const TickReport& report) {
+    ++ticks;
+    for (const GameEvent& event : report.events) {
+        if (event.kind == GameEvent::Kind::MenuAction) {
+            Record act;
+            act.kind = Record::Kind::MenuAct;
+            act.menu = event.menu;
+            act.code = event.detail;
+            act.x = event.place.GetX();
+            act.y = event.place.GetY();
+            recorder.MenuAct(act);
+        }
+    }
+    const bool flightEnded =
+        tracker.AfterTick(ticks, GameClock::TickTime(), report, PressedStart(report), world);
+    const uint32_t checksum = ticks % checksumEvery == 0 ? GameChecksum() : 0;
+    recorder.Tick(GameClock::TickTime(), ticks % checksumEvery == 0 ? &checksum : nullptr,
+                  flightEnded ? &tracker.Finished() : nullptr);
+    if (flightEnded) {
+        FlightEnded(tracker.Finished());
+    }
+}
+
+uint32_t SessionTicks() {
+    return ticks;
+}
+
+uint32_t GameChecksum() {
+    StateChecksum sum;
+    sum.AddWorld(world);
+    sum.Add(shell.nextTickTime);
+    sum.Add(shell.speedChange);
+    sum.Add(shell.steerX);
+    sum.Add(shell.steerY);
+    sum.Add(shell.introHidden);
+    sum.Add(mainMenu.IsVisible());
+    sum.Add(configMenu.IsVisible());
+    sum.Add(currentLevel);
+    sum.Add(settings.gameSpeed);
+    sum.Add(settings.showTrees);
+    sum.Add(settings.showClouds);
+    sum.Add(settings.textureTarget);
+    return sum.Value();
+}
+
+void EndSession() {
+    CloseSession();
+    if (settings.Replaying()) {
+        for (const Flight& flight : flights) {
+            if (flight.firstTick >= shownFrom) {
+                std::printf("%s\n", FlightLine(flight).c_str());
+            }
+        }
+        std::fflush(stdout);
+    } else {
+        timeStats.WriteReport();
+    }
+    std::exit(EXIT_SUCCESS);
+}

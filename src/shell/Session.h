@@ -1,0 +1,36 @@
+#pragma once
+
+#include "input/Command.h"
+#include "shell/TickReport.h"
+
+#include <cstdint>
+
+// The play session: from start-up to exit, its recording in flights/, its
+// flights and the best-flights table, and how it ends. The shell tells it
+// what happens (the inputs as they meant to the game, the frames, the ticks);
+// it never changes the game.
+
+// After start-up, before the main loop, with when the session began on the
+// wall clock and on the game clock (for a replay: when the recorded one
+// began): its flights are dated from them, and its recording is opened
+// unless --no-record, a replay or a timedemo.
+void StartSession(int64_t startedAt, uint32_t startedAtClock);
+// A replay prints, at its end, the flights that began at this tick or later.
+void ShowFlightsFrom(uint32_t firstTick);
+// What an input meant to the game, as ApplyCommand carried it out: a
+// Pointer, Steer, MenuPointer, Key, SpeedChange or Drop.
+void NoteInput(const Command& effect);
+// A frame drawn in the main window (0) or the second view (1).
+void NoteFrame(int window);
+// The main window's new size.
+void NoteWindow(int width, int height);
+// After every tick that ran, with its report.
+void NoteTick(const TickReport& report);
+// Ticks run this session.
+uint32_t SessionTicks();
+// The fingerprint of the game's state that recordings hold and replays check.
+uint32_t GameChecksum();
+// QUIT, or the end of a replay: the flight under way ends and the recording
+// is closed; a play session writes the timing report, a replay prints the
+// line of each flight it played. The process ends with status 0.
+[[noreturn]] void EndSession();
