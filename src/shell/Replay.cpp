@@ -47,18 +47,14 @@ struct Playback {
     double playhead = 0.0; // the recorded game clock the playback has reached
     uint32_t skipTo = 0;   // skipping ahead, without pacing, to this recorded time
     uint32_t wallBefore = 0;
+    std::string drift; // how the replay drifted from the recording, once it has
 };
 
 Playback playback;
 
-[[noreturn]] void Fail(const std::string& what) {
-    std::fprintf(stderr, "Gullmar: %s: %s\n", playback.path.c_str(), what.c_str());
-    std::exit(EXIT_FAILURE);
-}
-
-[[noreturn]] void Drifted(const char* how) {
-    Fail("the replay drifted from the recording at tick " + std::to_string(playback.played) + " (" +
-         how + "); stopped");
+void Drifted(const char* how) {
+    playback.drift = "the replay drifted from the recording at tick " +
+                     std::to_string(playback.played) + " (" + how + "); stopped";
 }
 
 // What drawing that many frames did to the recorded game.
@@ -124,7 +120,7 @@ void PlayInput(const Record& record) {
 }
 
 bool AtTheEnd() {
-    return playback.played >= playback.tickAt.size() ||
+    return !playback.drift.empty() || playback.played >= playback.tickAt.size() ||
            (playback.lastTick != 0 && playback.played >= playback.lastTick);
 }
 
@@ -141,6 +137,7 @@ void PlayTick() {
         ++playback.played;
         if (!RunTick(record.time).ran) {
             Drifted("its tick was not due");
+            return;
         }
         while (playback.next < records.size() &&
                (records[playback.next].kind == Record::Kind::Checksum ||
@@ -148,6 +145,7 @@ void PlayTick() {
             const Record& check = records[playback.next++];
             if (check.kind == Record::Kind::Checksum && check.checksum != GameChecksum()) {
                 Drifted("the game's state differs");
+                return;
             }
         }
         return;
@@ -193,6 +191,10 @@ void ReplayIdle() {
         playback.playhead < NextTickTime() - 1.0) {
         // The skip to the first tick shown is over: play on from there.
         playback.playhead = std::max(playback.playhead, static_cast<double>(NextTickTime()) - 1.0);
+    }
+    if (!playback.drift.empty()) {
+        std::fprintf(stderr, "Gullmar: %s: %s\n", playback.path.c_str(), playback.drift.c_str());
+        std::exit(EXIT_FAILURE);
     }
     if (AtTheEnd()) {
         EndSession();
@@ -299,7 +301,7 @@ bool LoadReplay(const std::string& path, const uint32_t firstTick, const uint32_
     return true;
 }
 
-void StartReplay() {
+void BeginReplay() {
     const RecordingHeader& header = playback.recording.header;
     shell.startTime = header.startClock;
     StartSession(header.startedAt, header.startedAtClock);
@@ -310,6 +312,22 @@ void StartReplay() {
         playback.playhead = static_cast<double>(NextTickTime()) - 1.0;
     }
     playback.wallBefore = GameClock::Now();
+}
+
+bool ReplayTick() {
+    if (AtTheEnd()) {
+        return false;
+    }
+    PlayTick();
+    return playback.drift.empty();
+}
+
+const std::string& ReplayDrift() {
+    return playback.drift;
+}
+
+void StartReplay() {
+    BeginReplay();
     glutIdleFunc(ReplayIdle);
     glutKeyboardFunc(ReplayKey);
     glutSpecialFunc(ReplaySpecialKey);

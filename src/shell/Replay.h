@@ -20,6 +20,14 @@ bool LoadReplay(const std::string& path, uint32_t firstTick, uint32_t lastTick);
 // Once the window, the game and the menus are built: the recording takes
 // over the idle call and the viewer's keys.
 void StartReplay();
+// StartReplay's first half, without GLUT: the session begins as the recorded
+// one did. Then ReplayTick plays the next tick (false once all are played),
+// so a test can replay without a main loop.
+void BeginReplay();
+bool ReplayTick();
+// Empty, or how the replay drifted from the recording (the tick, and what
+// differed): it stops there, and the game says so in one line and ends.
+const std::string& ReplayDrift();
 // The playback's line at the bottom of the main window (its speed, the keys,
 // the time played), in the 2D overlay.
 void DrawReplayBar();

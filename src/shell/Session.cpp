@@ -88,8 +88,8 @@ void FlightEnded(Flight flight) {
     flights.push_back(flight);
 }
 
-// The window closed, or exit() for any other reason: the flight under way
-// ends and the recording gets its end, so the session is whole.
+} // namespace
+
 void CloseSession() {
     if (ended) {
         return;
@@ -101,6 +101,8 @@ void CloseSession() {
     }
     recorder.Close();
 }
+
+namespace {
 
 bool PressedStart(const TickReport& report) {
     for (const GameEvent& event : report.events) {
@@ -115,11 +117,27 @@ bool PressedStart(const TickReport& report) {
 } // namespace
 
 void StartSession(const int64_t startedAt, const uint32_t startedAtClock) {
+    static bool closesAtExit = false;
+    if (!closesAtExit) {
+        std::atexit(CloseSession);
+        closesAtExit = true;
+    }
+    ticks = 0;
+    ended = false;
+    flights.clear();
+    shownFrom = 1;
     tracker.StartSession(settings.seed, startedAt, startedAtClock);
     if (settings.record != 0) {
         OpenRecording(static_cast<std::time_t>(startedAt), startedAtClock);
     }
-    std::atexit(CloseSession);
+}
+
+const std::string& SessionRecordingPath() {
+    return recorder.Path();
+}
+
+const std::vector<Flight>& SessionFlights() {
+    return flights;
 }
 
 void ShowFlightsFrom(const uint32_t firstTick) {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "flight/Flight.h"
 #include "input/Command.h"
 #include "shell/TickReport.h"
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 // The play session: from start-up to exit, its recording in flights/, its
 // flights and the best-flights table, and how it ends. The shell tells it
@@ -30,6 +33,13 @@ void NoteTick(const TickReport& report);
 uint32_t SessionTicks();
 // The fingerprint of the game's state that recordings hold and replays check.
 uint32_t GameChecksum();
+// The window closed, or exit() for any other reason: the flight under way
+// ends and the recording gets its end, so the session is whole.
+void CloseSession();
+// The recording's file (empty when there is none) and the flights ended so
+// far.
+const std::string& SessionRecordingPath();
+const std::vector<Flight>& SessionFlights();
 // QUIT, or the end of a replay: the flight under way ends and the recording
 // is closed; a play session writes the timing report, a replay prints the
 // line of each flight it played. The process ends with status 0.

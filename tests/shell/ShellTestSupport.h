@@ -16,5 +16,6 @@ std::string ReadFile(const std::string& path);
 void ParseArguments(std::vector<std::string> arguments);
 
 // A GL context and the global World initialised once with the game's city
-// (100 by 100 cells of 100 units), for tests that tick or draw it.
+// (100 by 100 cells of 100 units) of this seed, for tests that tick or draw it.
+constexpr int cityOfTheTests = 20261207;
 void EnsureWorldReady();

@@ -1,0 +1,269 @@
+#include "shell/Replay.h"
+#include "actors/Ped.h"
+#include "city/MapObject.h"
+#include "flight/Recording.h"
+#include "input/Command.h"
+#include "shell/GameClock.h"
+#include "shell/GameMenus.h"
+#include "shell/Globals.h"
+#include "shell/Input.h"
+#include "shell/Session.h"
+#include "shell/Settings.h"
+#include "shell/Shell.h"
+#include "shell/ShellTestSupport.h"
+#include "shell/Tick.h"
+#include "shell/Windows.h"
+#include "support/GlContext.h"
+
+#include <GL/freeglut.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// A session played through commands, frames and ticks, recorded, then
+// played back from its recording in the same process: every tick's state
+// must come out the same. Both runs start from the same game: level 1 of a
+// seeded population, the bird low inside the city's tallest building with
+// little health left and a pedestrian right under it, behind the main menu.
+class ReplayTest : public GlTest {
+protected:
+    void SetUp() override {
+        GlTest::SetUp();
+        EnsureWorldReady();
+        if (mainMenu.GetItemCount() == 0) {
+            BuildMenus();
+        }
+        saved = settings;
+    }
+    void TearDown() override {
+        if (shell.secondViewId != -1) {
+            CloseSecondView();
+        }
+        displayListTable.SetWindowId(0, 0);
+        Ped::animateWhenDrawn = true;
+        settings = saved;
+        mainMenu.Hide();
+        configMenu.Hide();
+        world.freezeActors = 0;
+        world.GetBird().Reset();
+    }
+
+    // The middle of a cell of the tallest building away from the city's edge,
+    // 60 units up.
+    static Point InsideTallestBuilding() {
+        const CityMap& map = world.GetCityMap();
+        const MapObject* tallest = nullptr;
+        Point middle;
+        for (int x = 5; x < map.GetWidth() - 5; ++x) {
+            for (int y = 5; y < map.GetHeight() - 5; ++y) {
+                const MapObject* object = map.CellAt(x, y)->object;
+                if (object != nullptr && object->GetKind() == MapObject::KindBuilding &&
+                    (tallest == nullptr || object->GetHeight() > tallest->GetHeight())) {
+                    tallest = object;
+                    middle = Point((static_cast<float>(x) + 0.5f) * map.GetCellSize(),
+                                   (static_cast<float>(y) + 0.5f) * map.GetCellSize(), 60.0f);
+                }
+            }
+        }
+        return middle;
+    }
+
+    void FreshGame() {
+        settings = saved;
+        settings.gameSpeed = 60;
+        settings.seed = 31337;
+        settings.showClouds = 1;
+        shell = ShellState{};
+        shell.mainWindowId = glutGetWindow();
+        displayListTable.SetWindowId(0, shell.mainWindowId);
+        currentLevel = 1;
+        OnReshape(800, 800);
+        configMenu.Hide();
+        ShowMainMenu("MAIN MENU");
+        mainMenu.SetMessage("");
+        world.freezeActors = 0;
+        world.ClearClouds();
+        world.GetMission().LoadLevels(
+            WriteTempFile("replay_levels.config", "1 0 1 0 100\n2 5 10 3 3\n").c_str());
+        GameClock::SetTickTime(0);
+        std::srand(31337);
+        world.SetupLevel(1);
+        Bird& bird = world.GetBird();
+        bird.SetAngles(0.0f, 0.0f);
+        bird.StartGame();
+        const Point inside = InsideTallestBuilding();
+        bird.SetEye(inside.GetX(), inside.GetY(), inside.GetZ());
+        bird.SetCenter(inside.GetX() + 100.0f, inside.GetY(), inside.GetZ());
+        bird.Damage(Bird::maxHealth - 30.0f);
+        Ped& ped = *world.GetPeds().front();
+        ped.ResetPlacement();
+        ped.Translate(inside.GetX(), inside.GetY(), 1.0f);
+        ped.SetPosition(Point(inside.GetX(), inside.GetY(), 1.0f));
+        now = 0;
+    }
+
+    // One tick, after `frames` frames of each open window; the state after it.
+    uint32_t Tick(const int frames) {
+        for (int i = 0; i < frames; ++i) {
+            OnDisplay();
+            if (shell.secondViewId != -1) {
+                OnSecondViewDisplay();
+            }
+        }
+        now = shell.nextTickTime + 1 + now % 3; // ticks come a little late, as in play
+        EXPECT_TRUE(RunTick(now).ran);
+        return GameChecksum();
+    }
+
+    // A click on a control of a menu, as the player makes it.
+    static void Click(const Menu& menu, const int item, const float dx) {
+        const MenuItem* control = menu.GetItem(item);
+        const int x = static_cast<int>(control->GetX() + dx);
+        const int y = static_cast<int>(control->GetY() + 5.0f + shell.windowHeight / 2.0f);
+        ApplyCommand(Command::PointerAt(x, y));
+        ApplyCommand(Command::Button(GLUT_LEFT_BUTTON, true, x, y));
+        ApplyCommand(Command::Button(GLUT_LEFT_BUTTON, false, x, y));
+    }
+
+    Settings saved;
+    unsigned int now = 0;
+};
+
+} // namespace
+
+TEST_F(ReplayTest, ARecordedSessionPlaysBackTickByTickWithTheSameStateAndFlights) {
+    // Each step: inputs, then ticks after a cycle of none, one and two frames.
+    struct Step {
+        std::function<void()> input;
+        int ticks;
+    };
+    const auto key = [](const unsigned char k) {
+        return [k] { ApplyCommand(Command::KeyPressed(k)); };
+    };
+    const std::vector<Step> script = {
+        {key(13), 2},                                            // RESUME the level set up at start
+        {key(' '), 6},                                           // a drop onto the pedestrian below
+        {key(13), 3},                                            // mission complete: resume level 2
+        {[] {}, 12},                                             // the building's last bites: died
+        {[] { Click(mainMenu, startButton, 5.0f); }, 3},         // a new START
+        {[] { ApplyCommand(Command::PointerAt(600, 250)); }, 8}, // steer by pointer
+        {[] { ApplyCommand(Command::SteerTo(-0.4f, -0.2f)); }, 8}, // and as a pad does
+        {[] { ApplyCommand(Command::SpecialKeyPressed(GLUT_KEY_UP)); }, 4},
+        {key('s'), 3},
+        {[] { ApplyCommand(Command::Button(GLUT_LEFT_BUTTON, false, 600, 250)); }, 4}, // drop
+        {key('g'), 5},                                                                 // freeze
+        {key('2'), 6}, // the second view
+        {key('g'), 5},
+        {key('1'), 3},
+        {key(27), 3}, // Esc, then CONFIG
+        {[] { Click(mainMenu, 2, 5.0f); }, 3},
+        {[] { Click(configMenu, 0, 3.0f); }, 3}, // game speed 59
+        {[] { Click(configMenu, 3, 5.0f); }, 3}, // no more clouds
+        {[] { Click(configMenu, 5, 5.0f); }, 3}, // back to the main menu
+        {[] { Click(mainMenu, 1, 5.0f); }, 3},   // RESUME
+        {key(' '), 400},                         // until the time is up
+    };
+
+    // The session as played: the state after every tick.
+    FreshGame();
+    settings.record = 1;
+    StartSession(1700000000, 0);
+    std::vector<uint32_t> played;
+    int frames = 0;
+    for (const Step& step : script) {
+        step.input();
+        for (int i = 0; i < step.ticks; ++i) {
+            played.push_back(Tick(frames++ % 3));
+        }
+    }
+    const std::vector<Flight> flown = SessionFlights();
+    const int score = world.GetBird().GetScore();
+    CloseSession();
+    const std::string path = SessionRecordingPath();
+    ASSERT_FALSE(path.empty());
+    EXPECT_EQ(settings.gameSpeed, 59);
+    EXPECT_EQ(settings.showClouds, 0);
+    EXPECT_STREQ(mainMenu.GetTitle(), "Ohhh you took too long!");
+    ASSERT_EQ(flown.size(), 2u) << "died, then timed out";
+    EXPECT_EQ(flown[0].peds, 1);
+    EXPECT_EQ(flown[0].level, 2) << "the mission was complete";
+    EXPECT_GT(flown[1].firstTick, flown[0].lastTick) << "the new START's flight";
+    EXPECT_EQ(flown[1].level, 2);
+
+    // Played back from the file, with the viewer's own frames between ticks
+    // drawn in any number: they show the game and change nothing.
+    for (const int viewerFrames : {0, 1}) {
+        FreshGame();
+        ASSERT_TRUE(LoadReplay(path, 0, 0));
+        BeginReplay();
+        std::vector<uint32_t> replayed;
+        while (ReplayTick()) {
+            replayed.push_back(GameChecksum());
+            for (int i = 0; i < viewerFrames; ++i) {
+                OnDisplay();
+            }
+        }
+        CloseSession();
+        Ped::animateWhenDrawn = true;
+        ASSERT_EQ(replayed.size(), played.size());
+        for (size_t tick = 0; tick < played.size(); ++tick) {
+            ASSERT_EQ(replayed[tick], played[tick]) << "tick " << tick + 1;
+        }
+        EXPECT_EQ(world.GetBird().GetScore(), score);
+        ASSERT_EQ(SessionFlights().size(), flown.size());
+        for (size_t i = 0; i < flown.size(); ++i) {
+            EXPECT_EQ(FlightLine(SessionFlights()[i]), FlightLine(flown[i]));
+        }
+    }
+
+    // A flight of it alone, as --replay-best plays it: from its first tick.
+    FreshGame();
+    ASSERT_TRUE(LoadReplay(path, flown[1].firstTick, flown[1].lastTick));
+    BeginReplay();
+    uint32_t ticks = 0;
+    while (ReplayTick()) {
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, flown[1].lastTick);
+    EXPECT_EQ(GameChecksum(), played[flown[1].lastTick - 1]);
+    CloseSession();
+
+    // The same recording without its first drop: the replay notices at the
+    // first checksum after it and stops there.
+    Recording recording;
+    std::string error;
+    ASSERT_TRUE(ReadRecordingFile(path, recording, error)) << error;
+    RecordingWriter writer;
+    std::string altered = RecordingWriter::Start(recording.header);
+    bool dropped = false;
+    for (const Record& record : recording.records) {
+        if (record.kind == Record::Kind::Drop && !dropped) {
+            dropped = true;
+        } else if (record.kind == Record::Kind::Flight) {
+            writer.AddFlight(recording.flights[static_cast<size_t>(record.code)]);
+        } else {
+            writer.Add(record);
+        }
+    }
+    altered += writer.TakeChunk();
+    const std::string alteredPath = TempPath("altered.gullrec");
+    std::ofstream(alteredPath, std::ios::binary) << altered;
+    FreshGame();
+    ASSERT_TRUE(LoadReplay(alteredPath, 0, 0));
+    BeginReplay();
+    uint32_t before = 0;
+    while (ReplayTick()) {
+        ++before;
+    }
+    EXPECT_EQ(before, 127u);
+    EXPECT_EQ(
+        ReplayDrift(),
+        "the replay drifted from the recording at tick 128 (the game's state differs); stopped");
+    CloseSession();
+    std::remove(path.c_str());
+}
