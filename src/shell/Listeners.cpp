@@ -2,6 +2,7 @@
 
 #include "hud/HitFlash.h"
 #include "shell/Globals.h"
+#include "shell/Pads.h"
 #include "sound/GameSound.h"
 
 void HandOut(const GameEvent& event) {
@@ -16,4 +17,5 @@ void HandOutTick(const TickReport& report) {
         ShowHitFlash(world.GetHitFlash(), report.events);
     }
     gameSound.Update(world, mainMenu.IsVisible() || configMenu.IsVisible());
+    RumblePads(report);
 }

@@ -3,10 +3,12 @@
 // control to GLUT; the game ends through the menu's Quit or by closing the window.
 // With --timedemo it flies a scripted path instead and reports its frame times.
 // Sound, unless --no-sound, comes from the default device; without one the
-// game plays silently.
+// game plays silently. Pads, unless --no-gamepad, come through SDL's
+// game-controller subsystem and play through the same commands as the keys.
 
 #include "shell/GameClock.h"
 #include "shell/GameMenus.h"
+#include "shell/Pads.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
 #include "shell/Startup.h"
@@ -27,6 +29,7 @@ int main(int argc, char** argv) {
     ChooseRenderer();
     glutInit(&argc, argv);
     CreateMainWindow();
+    OpenPads();
     InitGame();
     BuildMenus();
     if (settings.sound != 0) {
