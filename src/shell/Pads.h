@@ -12,7 +12,9 @@
 void OpenPads(Gamepad::Devices devices = Gamepad::Devices::All);
 void ClosePads();
 bool PadsOpen();
-// Reads the pads at game clock `now` and applies their commands.
+int PadsAttached();
+// Reads the pads at game clock `now` and applies their commands. Without a
+// pad, SDL is asked for a new one every quarter second of the game clock.
 void PollPads(unsigned int now);
 // Rumbles for a tick's events.
 void RumblePads(const TickReport& report);

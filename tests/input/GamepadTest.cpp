@@ -77,9 +77,14 @@ protected:
         }
     }
 
+    // A pad plugged in is taken within a quarter second.
     VirtualPad& Plug(const bool withTriggers = true) {
+        const int before = PadsAttached();
         pads.push_back(std::make_unique<VirtualPad>(withTriggers));
-        Ticks(1);
+        for (int i = 0; i < 16 && PadsAttached() == before; ++i) {
+            Ticks(1);
+        }
+        EXPECT_EQ(PadsAttached(), before + 1);
         return *pads.back();
     }
 
