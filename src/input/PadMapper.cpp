@@ -82,7 +82,7 @@ void PadMapper::Update(const PadState& pad, const PadContext& context, const uns
     } else {
         focusUp = focusDown = sliderDown = sliderUp = Repeater{};
         front = MenuScreen::Front::None;
-        Play(pad, context, now, out);
+        Play(pad, now, out);
     }
     if (Pressed(pad, PadState::Back)) {
         out.Add(Command::KeyPressed(context.secondViewOpen ? '1' : '2'));
@@ -96,8 +96,7 @@ void PadMapper::Update(const PadState& pad, const PadContext& context, const uns
     previousButtons = pad.buttons;
 }
 
-void PadMapper::Play(const PadState& pad, const PadContext&, const unsigned int now,
-                     PadCommands& out) {
+void PadMapper::Play(const PadState& pad, const unsigned int now, PadCommands& out) {
     float x = 0.0f;
     float y = 0.0f;
     ApplyDeadZone(pad.leftX, pad.leftY, x, y);
@@ -109,13 +108,13 @@ void PadMapper::Play(const PadState& pad, const PadContext&, const unsigned int 
         steerY = y;
         out.Add(Command::SteerTo(x, y));
     }
-    const bool faster = pad.rightTrigger >= triggerPressed || pad.Held(PadState::RightShoulder);
-    const bool slower = pad.leftTrigger >= triggerPressed || pad.Held(PadState::LeftShoulder);
+    const bool up = pad.rightTrigger >= triggerPressed || pad.Held(PadState::RightShoulder);
+    const bool down = pad.leftTrigger >= triggerPressed || pad.Held(PadState::LeftShoulder);
     // The speed keys' own commands, so the pad changes the speed exactly as they do.
-    if (this->faster.Fire(faster && !slower, now, playRepeat)) {
+    if (faster.Fire(up && !down, now, playRepeat)) {
         out.Add(Command::KeyPressed('w'));
     }
-    if (this->slower.Fire(slower && !faster, now, playRepeat)) {
+    if (slower.Fire(down && !up, now, playRepeat)) {
         out.Add(Command::KeyPressed('s'));
     }
     if (zoomIn.Fire(pad.Held(PadState::DpadUp), now, menuRepeat)) {
@@ -200,8 +199,8 @@ void PadMapper::PointAtFocus(const MenuScreen& menus, PadCommands& out) {
         return;
     }
     const MenuScreen::Control& control = menus.controls[focus[static_cast<int>(menus.front)]];
-    out.Add(Command::PointInMenus(control.x + control.width / 2.0f,
-                                  control.y + control.height / 2.0f));
+    out.Add(
+        Command::PointInMenus(control.x + control.width / 2.0f, control.y + control.height / 2.0f));
     padHasMenus = true;
 }
 

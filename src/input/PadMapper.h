@@ -63,20 +63,19 @@ struct PadCommands {
 // back, Start is Enter. X (screenshot) and Y (mute) work everywhere.
 class PadMapper {
 public:
-    static constexpr float deadZone = 0.25f;       // of the stick's throw, round its rest
-    static constexpr float triggerPressed = 0.5f;  // of a trigger's travel
-    static constexpr float stickPressed = 0.5f;    // a stick counts as a d-pad press from here
-    static constexpr float stickReleased = 0.3f;   // and as released below this
-    static constexpr unsigned int firstRepeat = 400;   // ms a held control waits to repeat
-    static constexpr unsigned int playRepeat = 40;     // ms between repeats in play
-    static constexpr unsigned int menuRepeat = 150;    // ms between focus moves when held
-    static constexpr float sliderEndInset = 6.0f;      // pixels into a slider's end zone
+    static constexpr float deadZone = 0.25f;         // of the stick's throw, round its rest
+    static constexpr float triggerPressed = 0.5f;    // of a trigger's travel
+    static constexpr float stickPressed = 0.5f;      // a stick counts as a d-pad press from here
+    static constexpr float stickReleased = 0.3f;     // and as released below this
+    static constexpr unsigned int firstRepeat = 400; // ms a held control waits to repeat
+    static constexpr unsigned int playRepeat = 40;   // ms between repeats in play
+    static constexpr unsigned int menuRepeat = 150;  // ms between focus moves when held
+    static constexpr float sliderEndInset = 6.0f;    // pixels into a slider's end zone
 
     explicit PadMapper(bool invertPitch = false) : invertPitch(invertPitch) {}
 
     // One read of the pads at game clock `now`: adds its commands to `out`.
-    void Update(const PadState& pad, const PadContext& context, unsigned int now,
-                PadCommands& out);
+    void Update(const PadState& pad, const PadContext& context, unsigned int now, PadCommands& out);
 
     // The stick's deflection with the dead zone taken out: 0 inside it, then
     // rising from 0 at its edge to 1 at full throw, each axis within -1..1.
@@ -100,9 +99,8 @@ private:
         bool Read(float deflection);
     };
 
-    void Play(const PadState& pad, const PadContext& context, unsigned int now, PadCommands& out);
-    void Menus(const PadState& pad, const PadContext& context, unsigned int now,
-               PadCommands& out);
+    void Play(const PadState& pad, unsigned int now, PadCommands& out);
+    void Menus(const PadState& pad, const PadContext& context, unsigned int now, PadCommands& out);
     void PointAtFocus(const MenuScreen& menus, PadCommands& out);
     void Click(const PadContext& context, PadCommands& out) const;
     bool Pressed(const PadState& pad, PadState::Button button) const;

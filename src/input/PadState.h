@@ -21,11 +21,11 @@ struct PadState {
         DpadRight,
     };
 
-    int pads = 0;           // pads attached
-    bool unplugged = false; // a pad was pulled out since the last read
-    uint32_t buttons = 0;   // bit n: Button n is held
-    float leftX = 0.0f;     // the left stick, -1..1, right positive
-    float leftY = 0.0f;     // -1..1, down positive
+    int pads = 0;             // pads attached
+    bool unplugged = false;   // a pad was pulled out since the last read
+    uint32_t buttons = 0;     // bit n: Button n is held
+    float leftX = 0.0f;       // the left stick, -1..1, right positive
+    float leftY = 0.0f;       // -1..1, down positive
     float leftTrigger = 0.0f; // 0..1; 0 on pads without triggers
     float rightTrigger = 0.0f;
 

@@ -37,8 +37,7 @@ protected:
         if (mainMenu.GetItemCount() == 0) {
             BuildMenus();
         }
-        world.GetMission().LoadLevels(
-            WriteTempFile("pad_levels.config", "1 5 10 3 120\n").c_str());
+        world.GetMission().LoadLevels(WriteTempFile("pad_levels.config", "1 5 10 3 120\n").c_str());
         saved = settings;
         FreshGame();
         OpenPads(Gamepad::Devices::VirtualOnly);
@@ -157,6 +156,13 @@ TEST_F(GamepadTest, AFullStickSteersAsThePointerAtTheWindowsEdge) {
         pad.Release();
         Ticks(1);
     }
+    // Whichever moved last steers: a moved pointer takes over from a held stick.
+    pad.Axis(SDL_CONTROLLER_AXIS_LEFTX, 1.0f);
+    Ticks(1);
+    EXPECT_EQ(shell.steerX, 1.0f);
+    ApplyCommand(Command::PointerAt(200, 400));
+    Ticks(3);
+    EXPECT_EQ(shell.steerX, -0.5f);
     // In a menu the stick steers nothing.
     ShowMainMenu("MAIN MENU");
     Ticks(1);

@@ -1,6 +1,6 @@
 #include "input/PadMapper.h"
-#include "input/RumbleRules.h"
 #include "city/MapObject.h"
+#include "input/RumbleRules.h"
 
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
@@ -35,7 +35,7 @@ PadContext InConfigMenu() {
     context.menus.front = MenuScreen::Front::Config;
     context.menus.controlCount = 6;
     for (int i = 0; i < 6; ++i) {
-        const auto kind = i == 0 ? MenuScreen::ControlKind::Slider
+        const auto kind = i == 0  ? MenuScreen::ControlKind::Slider
                           : i < 4 ? MenuScreen::ControlKind::CheckBox
                                   : MenuScreen::ControlKind::Button;
         context.menus.controls[i] = {kind, 10.0f, 10.0f + 30.0f * i, 200.0f, 20.0f};
@@ -70,6 +70,11 @@ TEST(PadMapperTest, TheDeadZoneStillsARestingOrDriftingStickAndFullThrowIsTheWin
     EXPECT_GT(y, 0.0f);
     EXPECT_LT(y, 0.02f) << "steering grows from nothing at the edge of the dead zone";
 
+    PadMapper inverted(true);
+    PadState up = OnePad();
+    up.leftY = -1.0f;
+    EXPECT_EQ(Read(inverted, up, {}, 0)[0].y, 1.0f) << "--invert-pitch: stick up, nose down";
+
     // A stick drifting inside the dead zone sends nothing, so the mouse keeps steering.
     PadMapper mapper;
     PadState drifting = OnePad();
@@ -80,26 +85,7 @@ TEST(PadMapperTest, TheDeadZoneStillsARestingOrDriftingStickAndFullThrowIsTheWin
     }
 }
 
-TEST(PadMapperTest, TheStickSteersWhenItMovesSoTheDeviceLastUsedSteers) {
-    PadMapper mapper;
-    PadState pad = OnePad();
-    pad.leftY = -1.0f; // up
-    auto commands = Read(mapper, pad, {}, 0);
-    ASSERT_EQ(commands.size(), 1u);
-    EXPECT_EQ(commands[0].kind, Command::Kind::Steer);
-    EXPECT_EQ(commands[0].y, -1.0f) << "stick up raises the nose as the pointer above the centre";
-    EXPECT_TRUE(Read(mapper, pad, {}, 5).empty()) << "a held stick does not fight a moved pointer";
-    pad.leftY = 0.0f;
-    commands = Read(mapper, pad, {}, 10);
-    ASSERT_EQ(commands.size(), 1u);
-    EXPECT_EQ(commands[0].y, 0.0f) << "letting go flies straight";
-
-    PadMapper inverted(true);
-    pad.leftY = -1.0f;
-    EXPECT_EQ(Read(inverted, pad, {}, 0)[0].y, 1.0f) << "--invert-pitch: stick up, nose down";
-}
-
-TEST(PadMapperTest, HeldSpeedControlsRepeatOnTheGameClockAndPlayButtonsActOnce) {
+TEST(PadMapperTest, HeldSpeedControlsRepeatOnTheGameClockAndBackFollowsTheSecondView) {
     PadMapper mapper;
     PadState trigger = OnePad();
     trigger.rightTrigger = 1.0f;
@@ -123,19 +109,13 @@ TEST(PadMapperTest, HeldSpeedControlsRepeatOnTheGameClockAndPlayButtonsActOnce) 
     EXPECT_TRUE(Read(other, shoulder, {}, 500).empty());
 
     PadMapper buttons;
-    const auto a = Read(buttons, Holding(PadState::A), {}, 0);
-    EXPECT_EQ(Count(a, Command::Kind::Drop), 1);
-    EXPECT_TRUE(Read(buttons, Holding(PadState::A), {}, 1000).empty()) << "held A drops once";
-    EXPECT_EQ(Count(Read(buttons, Holding(PadState::Start), {}, 1010), Command::Kind::Key, 27), 1);
     PadContext viewOpen;
     viewOpen.secondViewOpen = true;
-    EXPECT_EQ(Count(Read(buttons, Holding(PadState::Back), viewOpen, 1020), Command::Kind::Key, '1'),
+    EXPECT_EQ(Count(Read(buttons, Holding(PadState::Back), viewOpen, 0), Command::Kind::Key, '1'),
               1);
-    EXPECT_EQ(Count(Read(buttons, Holding(PadState::X), {}, 1030), Command::Kind::SpecialKey,
-                    GLUT_KEY_F12),
-              1);
-    EXPECT_EQ(Count(Read(buttons, Holding(PadState::DpadUp), {}, 1040), Command::Kind::Key, '+'),
-              1);
+    EXPECT_EQ(
+        Count(Read(buttons, Holding(PadState::X), {}, 10), Command::Kind::SpecialKey, GLUT_KEY_F12),
+        1);
 }
 
 TEST(PadMapperTest, TheFocusWalksTheMenuAndClicksWhereAMouseWould) {
@@ -170,15 +150,9 @@ TEST(PadMapperTest, TheFocusWalksTheMenuAndClicksWhereAMouseWould) {
     ASSERT_EQ(commands.size(), 3u);
     EXPECT_EQ(commands[0].x, 210.0f - PadMapper::sliderEndInset);
 
-    // A clicks the focused control; B clicks the way back; Start is Enter.
     commands = Read(mapper, Holding(PadState::A), context, 1200);
     EXPECT_EQ(Count(commands, Command::Kind::PointerButton), 2);
     EXPECT_EQ(Count(commands, Command::Kind::Drop), 0) << "A in a menu never drops";
-    commands = Read(mapper, Holding(PadState::B), context, 1300);
-    ASSERT_EQ(commands.size(), 3u);
-    EXPECT_EQ(commands[0].y, 170.0f);
-    EXPECT_EQ(Count(Read(mapper, Holding(PadState::Start), context, 1400), Command::Kind::Key, 13),
-              1);
 
     // The main menu, in front now, gets the pad's pointer at its own focus at once.
     PadContext main = context;
@@ -188,29 +162,10 @@ TEST(PadMapperTest, TheFocusWalksTheMenuAndClicksWhereAMouseWould) {
     commands = Read(mapper, OnePad(), main, 1500);
     ASSERT_EQ(commands.size(), 1u);
     EXPECT_EQ(commands[0].y, 20.0f);
-    EXPECT_EQ(Count(Read(mapper, Holding(PadState::B), main, 1600), Command::Kind::Key, 13), 1)
-        << "B in the main menu is Enter";
-
     // Once the real pointer moves, a new menu in front is left to the mouse.
     main.pointerX = 300.0f;
     EXPECT_TRUE(Read(mapper, OnePad(), main, 1700).empty());
     EXPECT_TRUE(Read(mapper, OnePad(), context, 1800).empty());
-}
-
-TEST(PadMapperTest, APadPulledOutInPlayLetsGoAndPausesButNotInAMenu) {
-    PadMapper mapper;
-    PadState pad = OnePad();
-    pad.leftX = 1.0f;
-    Read(mapper, pad, {}, 0);
-    PadState gone;
-    gone.unplugged = true;
-    const auto commands = Read(mapper, gone, {}, 10);
-    ASSERT_EQ(commands.size(), 2u);
-    EXPECT_EQ(commands[0].kind, Command::Kind::Steer);
-    EXPECT_EQ(commands[0].x, 0.0f);
-    EXPECT_EQ(commands[1].code, 27) << "as Esc";
-    EXPECT_TRUE(mapper.AtRest());
-    EXPECT_TRUE(Read(mapper, gone, InConfigMenu(), 20).empty());
 }
 
 TEST(RumbleRulesTest, HitsTapInsideBuzzesDeathShakesAndNoWeakerEffectCutsAStrongerShort) {

@@ -47,18 +47,18 @@ struct Sight {
 Sight Look() {
     const Bird& bird = world.GetBird();
     const Vector direction = bird.GetDirection().Normalized();
-    return {std::asin(std::clamp(direction.GetZ(), -1.0f, 1.0f)), bird.GetEyeZ(),
-            bird.GetSpeed()};
+    return {std::asin(std::clamp(direction.GetZ(), -1.0f, 1.0f)), bird.GetEyeZ(), bird.GetSpeed()};
 }
 
 // The advice, as the pilot reads it.
 struct Advice {
     static constexpr float fullSpeedBar = 90.0f; // hold "faster" until the bar is nearly full
-    static constexpr float pointerAtRest = 1.0f / 3.0f; // above the centre, slow: a third of the way up
-    static constexpr float perRadian = 0.3f;       // small corrections toward the horizon
-    static constexpr float safeHeight = 1500.0f;   // well above half the height bar
-    static constexpr float gentleClimb = 0.1f;     // radians: a little above the horizon
-    static constexpr float circle = 0.15f;         // a gentle turn keeps the bird over the city
+    static constexpr float pointerAtRest =
+        1.0f / 3.0f;                             // above the centre, slow: a third of the way up
+    static constexpr float perRadian = 0.3f;     // small corrections toward the horizon
+    static constexpr float safeHeight = 1500.0f; // well above half the height bar
+    static constexpr float gentleClimb = 0.1f;   // radians: a little above the horizon
+    static constexpr float circle = 0.15f;       // a gentle turn keeps the bird over the city
 
     // Where the hand wants the pointer (offsets from the centre, y down).
     static void Aim(const Sight& seen, float& x, float& y) {
@@ -147,8 +147,8 @@ TEST_P(TestPilotTest, TheFirstFlightAdviceKeepsTheBirdAboveTheRooftopsForAMinute
     int ticksUp = 0;
     for (; ticksUp < flightTicks; ++ticksUp) {
         seen.push_back(Look());
-        const Sight late = seen.size() > reactionTicks ? seen[seen.size() - 1 - reactionTicks]
-                                                       : seen.front();
+        const Sight late =
+            seen.size() > reactionTicks ? seen[seen.size() - 1 - reactionTicks] : seen.front();
         if (seen.size() > reactionTicks + 1) {
             seen.pop_front();
         }
@@ -165,23 +165,24 @@ TEST_P(TestPilotTest, TheFirstFlightAdviceKeepsTheBirdAboveTheRooftopsForAMinute
         const bool faster = late.speed < Advice::fullSpeedBar;
         const unsigned int now = shell.nextTickTime + 1;
         if (device == Device::Mouse) {
-            ApplyCommand(Command::PointerAt(static_cast<int>(std::lround(400.0f + handX * 400.0f)),
-                                            static_cast<int>(std::lround(400.0f + handY * 400.0f))));
+            ApplyCommand(
+                Command::PointerAt(static_cast<int>(std::lround(400.0f + handX * 400.0f)),
+                                   static_cast<int>(std::lround(400.0f + handY * 400.0f))));
             // W held: at once, then as the keyboard repeats it.
             if (faster && (!holding || now >= holdingSince)) {
                 ApplyCommand(Command::KeyPressed('w'));
-                holdingSince = holding ? holdingSince + PadMapper::playRepeat
-                                       : now + PadMapper::firstRepeat;
+                holdingSince =
+                    holding ? holdingSince + PadMapper::playRepeat : now + PadMapper::firstRepeat;
             }
             holding = faster;
         } else {
             // The thumb pushes past the dead zone for any steering at all.
             const auto deflection = [](const float offset) {
-                return offset == 0.0f ? 0.0f
-                                      : std::copysign(PadMapper::deadZone +
-                                                          (1.0f - PadMapper::deadZone) *
-                                                              std::fabs(offset),
-                                                      offset);
+                return offset == 0.0f
+                           ? 0.0f
+                           : std::copysign(PadMapper::deadZone +
+                                               (1.0f - PadMapper::deadZone) * std::fabs(offset),
+                                           offset);
             };
             const float length = std::hypot(handX, handY);
             const float scale = length == 0.0f ? 0.0f : deflection(length) / length;

@@ -8,8 +8,8 @@ namespace {
 Sint16 Raw(const SDL_GameControllerAxis axis, const float value) {
     const bool trigger =
         axis == SDL_CONTROLLER_AXIS_TRIGGERLEFT || axis == SDL_CONTROLLER_AXIS_TRIGGERRIGHT;
-    const float stick = trigger ? std::clamp(value, 0.0f, 1.0f) * 2.0f - 1.0f
-                                : std::clamp(value, -1.0f, 1.0f);
+    const float stick =
+        trigger ? std::clamp(value, 0.0f, 1.0f) * 2.0f - 1.0f : std::clamp(value, -1.0f, 1.0f);
     return static_cast<Sint16>(stick < 0.0f ? stick * 32768.0f : stick * 32767.0f);
 }
 
