@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(g++ cmake make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libopenal-dev libsndfile1-dev
-          libpng-dev)
+          libpng-dev libsdl2-dev)
 if [ "${1:-play}" = "test" ]; then
   # clang and its runtime build the fuzz targets; llvm brings llvm-symbolizer
   # for readable sanitizer reports.

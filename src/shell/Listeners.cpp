@@ -2,6 +2,7 @@
 
 #include "hud/HitFlash.h"
 #include "shell/Globals.h"
+#include "shell/Pads.h"
 #include "shell/Session.h"
 #include "sound/GameSound.h"
 
@@ -17,5 +18,6 @@ void HandOutTick(const TickReport& report) {
         ShowHitFlash(world.GetHitFlash(), report.events);
     }
     gameSound.Update(world, mainMenu.IsVisible() || configMenu.IsVisible());
+    RumblePads(report);
     NoteTick(report);
 }

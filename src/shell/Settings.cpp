@@ -255,6 +255,12 @@ void ParseCommandLine(const int argc, char** argv) {
             if (volume >= 0 && volume <= Settings::fullVolume) {
                 settings.volume = volume;
             }
+        } else if (std::strcmp(arg, "--no-gamepad") == 0) {
+            settings.gamepad = 0;
+        } else if (std::strcmp(arg, "--no-rumble") == 0) {
+            settings.rumble = 0;
+        } else if (std::strcmp(arg, "--invert-pitch") == 0) {
+            settings.invertPitch = 1;
         }
     }
 }

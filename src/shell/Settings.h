@@ -33,6 +33,9 @@ struct Settings {
     static constexpr int32_t fullVolume = 100;
     int32_t sound = 1;           // --no-sound: 0, no sound device is opened
     int32_t volume = fullVolume; // --volume=N: 0 to 100 percent
+    int32_t gamepad = 1;         // --no-gamepad: 0, SDL is not started and no pad is read
+    int32_t rumble = 1;          // --no-rumble: 0, the pads' motors stay still
+    int32_t invertPitch = 0;     // --invert-pitch: 1, stick up lowers the nose
     int32_t record = 1;          // --no-record: 0, the session is not recorded
     int32_t printScores = 0;     // --scores: print the best flights and exit
     std::string replayFile;      // --replay=FILE: play a recorded session back

@@ -4,6 +4,7 @@
 #include "shell/GameMenus.h"
 #include "shell/Globals.h"
 #include "shell/Listeners.h"
+#include "shell/Pads.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
 #include "shell/Windows.h"
@@ -133,6 +134,7 @@ TickReport RunTick(const unsigned int now) {
 
 void OnIdle() {
     const unsigned int now = GameClock::Now();
+    PollPads(now);
     if (RunTick(now).ran) {
         PostRedisplayAll();
         return;

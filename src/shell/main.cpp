@@ -5,10 +5,12 @@
 // with --replay it plays a recorded session back; --scores prints the best
 // flights and needs no window. Every play session is recorded in flights/.
 // Sound, unless --no-sound, comes from the default device; without one the
-// game plays silently.
+// game plays silently. Pads, unless --no-gamepad, come through SDL's
+// game-controller subsystem and play through the same commands as the keys.
 
 #include "shell/GameClock.h"
 #include "shell/GameMenus.h"
+#include "shell/Pads.h"
 #include "shell/Replay.h"
 #include "shell/Session.h"
 #include "shell/Settings.h"
@@ -36,10 +38,15 @@ int main(int argc, char** argv) {
     if (!settings.replayFile.empty() && !LoadReplay(settings.replayFile, 0, 0)) {
         return EXIT_FAILURE;
     }
+    if (settings.Replaying()) {
+        // The viewer's pads do not reach a replayed game.
+        settings.gamepad = 0;
+    }
     ChooseSeed();
     ChooseRenderer();
     glutInit(&argc, argv);
     CreateMainWindow();
+    OpenPads();
     InitGame();
     BuildMenus();
     if (settings.sound != 0) {
