@@ -9,7 +9,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <cinttypes>
@@ -35,15 +34,18 @@ constexpr size_t longestSession = 200;
 constexpr size_t checksumDigits = 8;
 constexpr size_t fieldCount = 11;
 
+bool IsLetterOrDigit(const char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
 // A file name of the folder that cannot climb out of it or hide: letters,
 // digits, '.', '-' and '_', starting with a letter or digit.
 bool IsPlainName(const std::string& name) {
-    if (name.empty() || name.size() > longestSession ||
-        std::isalnum(static_cast<unsigned char>(name[0])) == 0) {
+    if (name.empty() || name.size() > longestSession || !IsLetterOrDigit(name[0])) {
         return false;
     }
     return std::all_of(name.begin(), name.end(), [](const char c) {
-        return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '.' || c == '-' || c == '_';
+        return IsLetterOrDigit(c) || c == '.' || c == '-' || c == '_';
     });
 }
 
@@ -181,7 +183,7 @@ bool ParseFlight(const std::string_view line, Flight& flight) {
         values[i] = field.substr(keySize + 1);
         at = end + 1;
     }
-    const std::string session(values[10]);
+    const std::string session(values[fieldCount - 1]);
     if (session != noSession && !IsPlainName(session)) {
         return false;
     }
@@ -290,8 +292,9 @@ std::vector<std::string> BestFlights::Recordings() const {
     for (std::filesystem::directory_iterator it(folder, fault), end; !fault && it != end;
          it.increment(fault)) {
         const std::string name = it->path().filename().string();
+        std::error_code gone; // deleted by another game meanwhile
         if (EndsWith(name, recordingSuffix) && IsPlainName(name) &&
-            it->symlink_status(fault).type() == std::filesystem::file_type::regular) {
+            it->symlink_status(gone).type() == std::filesystem::file_type::regular) {
             names.push_back(name);
         }
     }
