@@ -456,8 +456,9 @@ void BestFlights::KeepSessions(const std::string& current) {
     for (const Flight& flight : best) {
         kept.insert(flight.session);
     }
-    const size_t newest = names.size() > keptSessions ? names.size() - keptSessions : 0;
-    for (size_t i = 0; i < newest; ++i) {
+    // Names sort by time: all but the last keptSessions are the older ones.
+    const size_t olderCount = names.size() > keptSessions ? names.size() - keptSessions : 0;
+    for (size_t i = 0; i < olderCount; ++i) {
         if (kept.count(names[i]) != 0) {
             continue;
         }

@@ -48,7 +48,8 @@ public:
     int Add(const Flight& flight);
     // Deletes the recordings neither among the newest `keptSessions` (by
     // name, which sorts by time), nor holding a flight of the table, nor
-    // open in a running game, nor `current`.
+    // locked by a running game (flock), nor `current`, this game's own
+    // recording (a file name in the folder).
     void KeepSessions(const std::string& current);
     // One FlightLine a line, best first; nothing for an empty table.
     void Print(std::FILE* out) const;
