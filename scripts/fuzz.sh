@@ -2,15 +2,16 @@
 # Fuzzes the game's file readers with libFuzzer (clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer) in build-fuzz/.
 # Usage: scripts/fuzz.sh TARGET|all [SECONDS]
-#   TARGET: settings, levels, intro, command_line, texture or sound; SECONDS per
-#   target, default 60. Example of a long run: scripts/fuzz.sh levels 3600
+#   TARGET: settings, levels, intro, command_line, texture, sound, recording or
+#   scores; SECONDS per target, default 60. Example of a long run:
+#   scripts/fuzz.sh levels 3600
 # Seeds come from tests/fuzz/TARGET/ (never written); what the fuzzer learns
 # is kept in build-fuzz/corpus/TARGET/, and an input that crashes a reader is
 # written to build-fuzz/crashes/ and ends the script with a failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-targets=(settings levels intro command_line texture sound)
+targets=(settings levels intro command_line texture sound recording scores)
 what=${1:?usage: $0 TARGET|all [SECONDS]}
 seconds=${2:-60}
 if [ "$what" != all ]; then

@@ -397,6 +397,8 @@ bool ReadRecording(const std::string& bytes, Recording& recording, std::string& 
     bool ended = false;
     uint32_t lastTime = 0;
     while (!file.AtEnd()) {
+        // A fault keeps only the flights of the sound chunks before it.
+        const size_t soundFlights = recording.flights.size();
         const uint64_t size = file.Unsigned();
         if (!file.Ok() || size > largestChunk || file.Left() < size + 4) {
             error = headerRead ? Describe("cut short", recording.ticks) : "cut short in its header";
@@ -424,11 +426,13 @@ bool ReadRecording(const std::string& bytes, Recording& recording, std::string& 
         }
         while (!chunk.AtEnd()) {
             if (ended) {
+                recording.flights.resize(soundFlights);
                 error = Describe("damaged: entries after its end", recording.ticks);
                 return false;
             }
             Record record;
             if (!GetRecord(chunk, record, recording, lastTime)) {
+                recording.flights.resize(soundFlights);
                 error = Describe("damaged", recording.ticks);
                 return false;
             }

@@ -110,9 +110,11 @@ struct Recording {
 };
 
 // Reads a recording's bytes. On failure, `error` says what is wrong in a few
-// words (the caller names the file) and false is returned. Reading stops
-// after `untilTick` ticks when it is not 0: a flight can be played from a
-// session whose end was never written.
+// words (the caller names the file) and false is returned; `flights` then
+// still holds the flights of the sound chunks before the fault, so a session
+// ended by a crash keeps the flights it finished. Reading stops after
+// `untilTick` ticks when it is not 0: a flight can be played from a session
+// whose end was never written.
 bool ReadRecording(const std::string& bytes, Recording& recording, std::string& error,
                    uint32_t untilTick = 0);
 // Reads a file; false with `error` when it cannot be read or is not sound.
