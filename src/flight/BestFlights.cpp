@@ -409,13 +409,13 @@ bool BestFlights::FolderExists() const {
     return stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
-void BestFlights::Load() {
+void BestFlights::Load(const bool mayWrite) {
     best.clear();
     if (!FolderExists()) {
         return;
     }
     const FolderLock lock(folder);
-    best = ReadOrRebuild(lock.Held());
+    best = ReadOrRebuild(mayWrite && lock.Held());
 }
 
 int BestFlights::Add(const Flight& flight) {

@@ -35,8 +35,9 @@ public:
 
     // Reads the table. No folder or no file and no recordings: an empty
     // table. No file but recordings, or a damaged file: the table is rebuilt
-    // from the recordings and written.
-    void Load();
+    // from the recordings and written, unless `mayWrite` is false (a replay
+    // writes nothing): then the damaged file stays where it is.
+    void Load(bool mayWrite = true);
     // Best first, at most ten.
     const std::vector<Flight>& Best() const { return best; }
     // Adds a finished flight to the table as it now is on disk and writes it

@@ -4,6 +4,7 @@
 #include "gullmar_build.h"
 
 #include <bit>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -461,7 +462,7 @@ bool ReadRecordingFile(const std::string& path, Recording& recording, std::strin
                        const uint32_t untilTick) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        error = "cannot be read";
+        error = std::string("cannot be read: ") + std::strerror(errno);
         return false;
     }
     in.seekg(0, std::ios::end);

@@ -1,6 +1,8 @@
 #include "shell/Session.h"
 
+#include "flight/BestFlights.h"
 #include "flight/FlightTracker.h"
+#include "flight/ScoresPanel.h"
 #include "flight/SessionRecorder.h"
 #include "flight/StateChecksum.h"
 #include "shell/GameClock.h"
@@ -28,6 +30,8 @@ constexpr uint32_t checksumEvery = 128;
 
 SessionRecorder recorder;
 FlightTracker tracker;
+BestFlights table(flightsFolder);
+ScoresPanel panel;
 uint32_t ticks = 0;
 bool ended = false;
 std::vector<Flight> flights; // ended this session
@@ -83,9 +87,14 @@ std::string SessionName() {
     return path.substr(path.find_last_of('/') + 1);
 }
 
+// A flight of a recorded game joins the table, marked on the panel when it
+// made it; a replay's only goes on the list it prints.
 void FlightEnded(Flight flight) {
     flight.session = SessionName();
     flights.push_back(flight);
+    if (recorder.IsOpen()) {
+        panel.SetFlights(table.Best(), table.Add(flight));
+    }
 }
 
 } // namespace
@@ -130,6 +139,52 @@ void StartSession(const int64_t startedAt, const uint32_t startedAtClock) {
     if (settings.record != 0) {
         OpenRecording(static_cast<std::time_t>(startedAt), startedAtClock);
     }
+    if (recorder.IsOpen()) {
+        table.Load();
+        panel.SetFlights(table.Best(), 0);
+        table.KeepSessions(SessionName());
+    }
+}
+
+void DrawScoresPanel() {
+    if (!recorder.IsOpen() || !mainMenu.IsVisible()) {
+        return;
+    }
+    const OverlayRect menu{mainMenu.GetX(), mainMenu.GetY(), mainMenu.GetWidth(),
+                           mainMenu.GetHeight()};
+    const OverlayRect intro = ScoresPanel::TextRect(introX, introY, introText);
+    panel.Draw(shell.windowWidth, shell.windowHeight, menu,
+               shell.introHidden == 0 ? &intro : nullptr);
+}
+
+void PrintBestFlights() {
+    BestFlights best(flightsFolder);
+    best.Load();
+    best.Print(stdout);
+    std::fflush(stdout);
+}
+
+bool FindBestFlight(const int place, std::string& path, Flight& flight) {
+    if (place < 1 || place > static_cast<int>(BestFlights::tableSize)) {
+        std::fprintf(stderr,
+                     "Gullmar: --replay-best: the place must be a whole number from 1 to %zu\n",
+                     BestFlights::tableSize);
+        return false;
+    }
+    BestFlights best(flightsFolder);
+    best.Load(false);
+    if (place > static_cast<int>(best.Best().size())) {
+        std::fprintf(stderr, "Gullmar: --replay-best=%d: %s/%s holds %zu best flights\n", place,
+                     flightsFolder, BestFlights::fileName, best.Best().size());
+        return false;
+    }
+    flight = best.Best()[static_cast<size_t>(place - 1)];
+    if (flight.session.empty() || flight.session == "-") {
+        std::fprintf(stderr, "Gullmar: --replay-best=%d: that flight has no recording\n", place);
+        return false;
+    }
+    path = std::string(flightsFolder) + "/" + flight.session;
+    return true;
 }
 
 const std::string& SessionRecordingPath() {

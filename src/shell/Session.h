@@ -18,6 +18,14 @@
 // began): its flights are dated from them, and its recording is opened
 // unless --no-record, a replay or a timedemo.
 void StartSession(int64_t startedAt, uint32_t startedAtClock);
+// The best flights beside the main menu, while it is shown (a recorded game
+// only), in the 2D overlay.
+void DrawScoresPanel();
+// --scores: the table, one flight a line, best first, on standard output.
+void PrintBestFlights();
+// --replay-best=N: the recording of the N-th best flight and the flight;
+// false after one line on stderr when there is no such flight.
+bool FindBestFlight(int place, std::string& path, Flight& flight);
 // A replay prints, at its end, the flights that began at this tick or later.
 void ShowFlightsFrom(uint32_t firstTick);
 // What an input meant to the game, as ApplyCommand carried it out: a

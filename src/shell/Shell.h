@@ -44,6 +44,9 @@ extern ShellState shell;
 extern int currentLevel;
 
 constexpr unsigned int introDuration = 15000; // ms the intro text stays up
+// Where the intro text starts in the 2D overlay: its first line's baseline.
+constexpr float introX = 200.0f;
+constexpr float introY = -300.0f;
 // The speed changes that 'w' or Up and 's' or Down ask for.
 constexpr float speedUpStep = 2.0f;
 constexpr float slowDownStep = -3.0f;

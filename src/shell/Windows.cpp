@@ -21,8 +21,6 @@ unsigned int frameCounter = 0;
 
 namespace {
 
-constexpr float introX = 200.0f;
-constexpr float introY = -300.0f;
 // The projection a reshape sets until the bird's camera sets its own.
 constexpr double fieldOfView = 70.0;
 constexpr double aspectRatio = 1.0;
@@ -77,6 +75,7 @@ void OnDisplay() {
     if (configMenu.IsVisible()) {
         configMenu.Draw();
     }
+    DrawScoresPanel();
     if (shell.introHidden == 0) {
         renderer->DrawText(introX, introY, introText);
     }

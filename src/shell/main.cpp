@@ -24,6 +24,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <string>
 
 int main(int argc, char** argv) {
     LoadConfig();
@@ -35,8 +36,20 @@ int main(int argc, char** argv) {
             settings.seed = Timedemo::defaultSeed;
         }
     }
+    if (settings.printScores != 0) {
+        PrintBestFlights();
+        return EXIT_SUCCESS;
+    }
     if (!settings.replayFile.empty() && !LoadReplay(settings.replayFile, 0, 0)) {
         return EXIT_FAILURE;
+    }
+    if (settings.replayFile.empty() && settings.replayBest != 0) {
+        std::string path;
+        Flight best;
+        if (!FindBestFlight(settings.replayBest, path, best) ||
+            !LoadReplay(path, best.firstTick, best.lastTick)) {
+            return EXIT_FAILURE;
+        }
     }
     if (settings.Replaying()) {
         // The viewer's pads do not reach a replayed game.
