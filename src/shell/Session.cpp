@@ -32,6 +32,7 @@ SessionRecorder recorder;
 FlightTracker tracker;
 BestFlights table(flightsFolder);
 ScoresPanel panel;
+bool panelShown = false;
 uint32_t ticks = 0;
 bool ended = false;
 std::vector<Flight> flights; // ended this session
@@ -139,15 +140,20 @@ void StartSession(const int64_t startedAt, const uint32_t startedAtClock) {
     if (settings.record != 0) {
         OpenRecording(static_cast<std::time_t>(startedAt), startedAtClock);
     }
-    if (recorder.IsOpen()) {
-        table.Load();
+    // The table stands beside the menu of every game played, recorded or
+    // not; only a recorded one writes to it.
+    panelShown = !settings.Replaying() && settings.timedemoFrames == 0;
+    if (panelShown) {
+        table.Load(recorder.IsOpen());
         panel.SetFlights(table.Best(), 0);
+    }
+    if (recorder.IsOpen()) {
         table.KeepSessions(SessionName());
     }
 }
 
 void DrawScoresPanel() {
-    if (!recorder.IsOpen() || !mainMenu.IsVisible()) {
+    if (!panelShown || !mainMenu.IsVisible()) {
         return;
     }
     const OverlayRect menu{mainMenu.GetX(), mainMenu.GetY(), mainMenu.GetWidth(),

@@ -18,8 +18,8 @@
 // began): its flights are dated from them, and its recording is opened
 // unless --no-record, a replay or a timedemo.
 void StartSession(int64_t startedAt, uint32_t startedAtClock);
-// The best flights beside the main menu, while it is shown (a recorded game
-// only), in the 2D overlay.
+// The best flights beside the main menu, while it is shown (not in a replay
+// or a timedemo), in the 2D overlay.
 void DrawScoresPanel();
 // --scores: the table, one flight a line, best first, on standard output.
 void PrintBestFlights();
