@@ -8,12 +8,14 @@ set -euo pipefail
 packages=(g++ cmake make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libopenal-dev libsndfile1-dev
           libpng-dev libsdl2-dev)
 if [ "${1:-play}" = "test" ]; then
-  # clang and its runtime build the fuzz targets; llvm brings llvm-symbolizer
-  # for readable sanitizer reports.
+  # clang and its runtime build the fuzz targets and the game as a clang user
+  # would; llvm brings llvm-symbolizer for readable sanitizer reports.
+  # dpkg-dev gives the packager's flags (dpkg-buildflags), binutils the
+  # readelf that checks the packaged program's hardening.
   # desktop-file-utils and appstream validate the desktop entry and the
   # metainfo; man-db shows the manual page.
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick python3
-             clang libclang-rt-14-dev llvm desktop-file-utils appstream man-db)
+             clang libclang-rt-14-dev llvm dpkg-dev binutils desktop-file-utils appstream man-db)
 else
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
 fi

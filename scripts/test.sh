@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
-# Builds everything and runs the whole test suite under Xvfb; then the same
-# suite built with AddressSanitizer and UndefinedBehaviorSanitizer (leak
-# detection on) in build-asan/, and a short run of every fuzz target in
-# build-fuzz/ (scripts/fuzz.sh; longer runs: scripts/fuzz.sh all 600).
+# Builds everything and runs the whole test suite under Xvfb; then the game
+# alone as players and packagers build it, with clang and with Debian's
+# hardening flags (scripts/release_builds.sh); the same suite built with
+# AddressSanitizer and UndefinedBehaviorSanitizer (leak detection on) in
+# build-asan/, and a short run of every fuzz target in build-fuzz/
+# (scripts/fuzz.sh; longer runs: scripts/fuzz.sh all 600). Every build here
+# is ours, so warnings are errors in all of them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 scripts/deps.sh test
-scripts/build.sh
+scripts/build.sh --werror
 (cd build && xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure --parallel 2 --timeout 600)
 
+scripts/release_builds.sh
+
 echo "== the suite under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/)"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGULLMAR_SANITIZE=ON >/dev/null
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGULLMAR_SANITIZE=ON -DGULLMAR_WERROR=ON \
+  >/dev/null
 cmake --build build-asan --parallel "$(nproc)"
 # Leaks inside the GL driver, GLX and freeglut are suppressed (tests/lsan.supp);
 # a leak with only our own code on its stack fails the test that made it.

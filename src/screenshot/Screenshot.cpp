@@ -17,6 +17,7 @@ constexpr int channels = 3;
 // Names tried within one second before giving up.
 constexpr int mostShotsPerSecond = 1000;
 constexpr std::size_t stampSize = 16; // "YYYYMMDD-HHMMSS" and its zero
+constexpr std::size_t nameSize = 48;  // "gullmar-", the stamp, "-" and any int, ".png"
 constexpr const char* noSize = "the window has no size";
 
 } // namespace
@@ -153,9 +154,11 @@ bool Screenshot::Write(const PngPicture& picture, const std::string& directory,
 std::string Screenshot::FileName(const std::tm& time, const int number) {
     char stamp[stampSize];
     std::strftime(stamp, sizeof(stamp), "%Y%m%d-%H%M%S", &time);
-    std::string name = std::string("gullmar-") + stamp;
+    char name[nameSize];
     if (number > 1) {
-        name += "-" + std::to_string(number);
+        std::snprintf(name, sizeof(name), "gullmar-%s-%d.png", stamp, number);
+    } else {
+        std::snprintf(name, sizeof(name), "gullmar-%s.png", stamp);
     }
-    return name + ".png";
+    return name;
 }

@@ -35,7 +35,6 @@ constexpr int ticksPerSecond = 60;
 constexpr int flightTicks = 60 * ticksPerSecond;
 constexpr int reactionTicks = ticksPerSecond / 10;
 constexpr float handSpeed = 3.0f / ticksPerSecond; // offsets per tick
-constexpr float windowSize = 800.0f;
 
 // What the player sees of the flight.
 struct Sight {

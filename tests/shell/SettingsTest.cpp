@@ -31,7 +31,10 @@ std::string Shown() {
          {int{settings.fastComputer}, int{settings.showClouds}, int{settings.showTrees},
           int{settings.windowMode}, int{settings.lighting}, int{settings.textureTarget},
           int{settings.shadingModel}, int{settings.gameSpeed}}) {
-        line += (line.empty() ? "" : " ") + std::to_string(value);
+        if (!line.empty()) {
+            line += ' ';
+        }
+        line += std::to_string(value);
     }
     return line;
 }

@@ -21,13 +21,15 @@ mode=${2:-sanitized}
 # allocator holds freed memory in a quarantine of up to 256 MB, the live heap.
 settle=1000
 tolerance=0.03
+# Our own builds, strict as the test command's, whose build-asan/ this shares.
 if [ "$mode" = --plain ]; then
   build=build-soak
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGULLMAR_WERROR=ON >/dev/null
   judged=4 # rss_kb
 else
   build=build-asan
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGULLMAR_SANITIZE=ON >/dev/null
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGULLMAR_SANITIZE=ON -DGULLMAR_WERROR=ON \
+    >/dev/null
   export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1
   export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
   export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
