@@ -29,3 +29,5 @@ bool Better(const Flight& a, const Flight& b);
 // played: the score first, then the level, the counts, the played time, the
 // date (local time) and the seed.
 std::string FlightLine(const Flight& flight);
+// The flight's date in local time, written in strftime's format.
+std::string FlightDate(const Flight& flight, const char* format);

@@ -10,7 +10,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <utility>
 
 namespace {
@@ -129,16 +128,13 @@ void ScoresPanel::SetFlights(const std::vector<Flight>& best, const int markedPl
     for (size_t i = 0; i < best.size(); ++i) {
         const Flight& f = best[i];
         const int place = static_cast<int>(i) + 1;
-        const std::time_t when = static_cast<std::time_t>(f.date);
-        std::tm local{};
-        localtime_r(&when, &local);
-        char date[16];
-        std::strftime(date, sizeof date, "%Y-%m-%d", &local);
+        const std::string date = FlightDate(f, "%Y-%m-%d");
         const uint32_t seconds = f.playedMs / 1000;
         char line[lineSize];
         std::snprintf(line, sizeof line,
                       "%2d.%7d points  level %2d %4d peds %3d cars %3d fries %3u:%02u  %s", place,
-                      f.score, f.level, f.peds, f.cars, f.fries, seconds / 60, seconds % 60, date);
+                      f.score, f.level, f.peds, f.cars, f.fries, seconds / 60, seconds % 60,
+                      date.c_str());
         longLines.emplace_back(line);
         std::snprintf(line, sizeof line, "%2d.%7d  level %d", place, f.score, f.level);
         shortLines.emplace_back(line);

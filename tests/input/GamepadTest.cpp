@@ -52,20 +52,7 @@ protected:
         world.GetBird().Reset();
     }
 
-    static void FreshGame() {
-        shell = ShellState{};
-        currentLevel = 1;
-        OnReshape(800, 800);
-        configMenu.Hide();
-        ShowMainMenu("MAIN MENU");
-        world.freezeActors = 0;
-        world.ClearClouds();
-        GameClock::SetTickTime(0);
-        std::srand(2024);
-        world.SetupLevel(1);
-        world.GetBird().SetAngles(0.0f, 0.0f);
-        world.GetBird().StartGame();
-    }
+    static void FreshGame() { StartUpGame(2024); }
 
     // Ticks as OnIdle runs them: the pads are read before every tick.
     static void Ticks(const int count) {

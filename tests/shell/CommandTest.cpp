@@ -63,21 +63,7 @@ protected:
         gameSound.Close();
     }
 
-    static void FreshGame() {
-        shell = ShellState{};
-        currentLevel = 1;
-        OnReshape(800, 800);
-        configMenu.Hide();
-        ShowMainMenu("MAIN MENU");
-        world.freezeActors = 0;
-        world.ClearClouds();
-        GameClock::SetTickTime(0);
-        std::srand(2024);
-        world.SetupLevel(1);
-        // A new process's bird: the angles a START keeps from the last game at their start.
-        world.GetBird().SetAngles(0.0f, 0.0f);
-        world.GetBird().StartGame();
-    }
+    static void FreshGame() { StartUpGame(2024); }
 
     static void Ticks(const int count) {
         for (int i = 0; i < count; ++i) {

@@ -83,24 +83,13 @@ protected:
         settings.gameSpeed = 60;
         settings.seed = 31337;
         settings.showClouds = 1;
-        shell = ShellState{};
-        shell.mainWindowId = glutGetWindow();
-        displayListTable.SetWindowId(0, shell.mainWindowId);
-        currentLevel = 1;
-        OnReshape(800, 800);
-        configMenu.Hide();
-        ShowMainMenu("MAIN MENU");
-        mainMenu.SetMessage("");
-        world.freezeActors = 0;
-        world.ClearClouds();
         world.GetMission().LoadLevels(
             WriteTempFile("replay_levels.config", "1 0 1 0 100\n2 5 10 3 3\n").c_str());
-        GameClock::SetTickTime(0);
-        std::srand(31337);
-        world.SetupLevel(1);
+        StartUpGame(31337);
+        shell.mainWindowId = glutGetWindow();
+        displayListTable.SetWindowId(0, shell.mainWindowId);
+        mainMenu.SetMessage("");
         Bird& bird = world.GetBird();
-        bird.SetAngles(0.0f, 0.0f);
-        bird.StartGame();
         const Point inside = InsideTallestBuilding();
         bird.SetEye(inside.GetX(), inside.GetY(), inside.GetZ());
         bird.SetCenter(inside.GetX() + 100.0f, inside.GetY(), inside.GetZ());

@@ -1,11 +1,16 @@
 #include "shell/ShellTestSupport.h"
 
+#include "shell/GameClock.h"
+#include "shell/GameMenus.h"
 #include "shell/Globals.h"
 #include "shell/Settings.h"
+#include "shell/Shell.h"
+#include "shell/Windows.h"
 #include "support/GlContext.h"
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -56,6 +61,22 @@ void EnsureWorldReady() {
         world.Init(100, 100, 100.0f);
         settings.seed = seed;
     }
+}
+
+void StartUpGame(const unsigned int seed) {
+    shell = ShellState{};
+    currentLevel = 1;
+    OnReshape(800, 800);
+    configMenu.Hide();
+    ShowMainMenu("MAIN MENU");
+    world.freezeActors = 0;
+    world.ClearClouds();
+    GameClock::SetTickTime(0);
+    std::srand(seed);
+    world.SetupLevel(1);
+    // A START keeps the last game's angles; a new process's bird has them at 0.
+    world.GetBird().SetAngles(0.0f, 0.0f);
+    world.GetBird().StartGame();
 }
 
 void ParseArguments(std::vector<std::string> arguments) {

@@ -19,3 +19,8 @@ void ParseArguments(std::vector<std::string> arguments);
 // (100 by 100 cells of 100 units) of this seed, for tests that tick or draw it.
 constexpr int cityOfTheTests = 20261207;
 void EnsureWorldReady();
+// The game as a new process's start-up leaves it, the same every time: level 1
+// of the levels loaded, the bird at its start with a new process's angles,
+// paused behind the main menu in an 800 x 800 window, the game clock at 0 and
+// rand seeded with this seed.
+void StartUpGame(unsigned int seed);
