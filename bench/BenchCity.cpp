@@ -8,7 +8,7 @@
 #include "city/CityMap.h"
 #include "city/MapObject.h"
 #include "city/TextureSet.h"
-#include "shell/Globals.h"
+#include "game/Globals.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,9 +5,9 @@
 // attached and at rest (/2), and a pad whose stick moves on every call, so
 // that every call steers (/3).
 
+#include "base/Settings.h"
 #include "input/VirtualPad.h"
 #include "shell/Pads.h"
-#include "shell/Settings.h"
 
 #include <benchmark/benchmark.h>
 

@@ -38,11 +38,7 @@ void RecordingTick(benchmark::State& state) {
     uint32_t tick = 0;
     for (auto _ : state) {
         ++tick;
-        Record pointer;
-        pointer.kind = Record::Kind::Pointer;
-        pointer.x = static_cast<float>(300 + tick % 200);
-        pointer.y = 400.0f;
-        recorder.Input(pointer);
+        recorder.Input(Command::PointerAt(static_cast<int>(300 + tick % 200), 400));
         recorder.Frame(0);
         tracker.AfterTick(tick, tick * 17, report, false, *world);
         const bool due = checksumEveryTick || tick % 128 == 0;

@@ -27,7 +27,7 @@ void SoundUpdateLevelOne(benchmark::State& state) {
     }
     Bird& bird = world->GetBird();
     const Car& car = *world->GetCars().front();
-    const GameEvent inside{GameEvent::Kind::Inside, MapObject::KindBuilding, 0, {}};
+    const GameEvent inside = GameEvent::InsideOf(MapObject::KindBuilding, Point());
     GameEvents events;
     for (auto _ : state) {
         state.PauseTiming();

@@ -4,12 +4,12 @@
 // window, the city of seed 1 and the menus, made once per process. Run from
 // the build directory, which holds textures/ and config/, under xvfb-run.
 
-#include "shell/GameClock.h"
-#include "shell/GameMenus.h"
-#include "shell/Settings.h"
-#include "shell/Shell.h"
+#include "base/GameClock.h"
+#include "base/Settings.h"
+#include "game/GameMenus.h"
+#include "game/GameTick.h"
+#include "game/ShellState.h"
 #include "shell/Startup.h"
-#include "shell/Tick.h"
 #include "shell/Windows.h"
 
 #include <GL/freeglut.h>

@@ -3,9 +3,9 @@
 // in the air, with the fast-computer setting on (car-to-car tests included).
 
 #include "LevelOne.h"
+#include "base/Settings.h"
 #include "bird/Bird.h"
 #include "mission/Mission.h"
-#include "shell/Settings.h"
 #include "world/World.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 #include "bird/Bird.h"
 
-#include "shell/GameClock.h"
+#include "base/GameClock.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,15 +1,16 @@
 #include "bird/Light.h"
 
-#include "shell/Settings.h"
+#include "base/GlContext.h"
+#include "base/Settings.h"
 
-#include <GL/glx.h>
+#include <GL/gl.h>
 
 namespace {
 
 // Global objects are constructed before the window and its context exist; GL
 // state set then would be lost at best, so it is left to the shell's set-up.
 void EnableIfContext(const GLenum capability) {
-    if (glXGetCurrentContext() != nullptr) {
+    if (GlContextCurrent()) {
         glEnable(capability);
     }
 }

@@ -1,6 +1,6 @@
 #include "bird/TargetMarker.h"
 
-#include "shell/Settings.h"
+#include "base/Settings.h"
 
 #include <GL/gl.h>
 

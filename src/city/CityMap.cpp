@@ -1,11 +1,11 @@
 #include "city/CityMap.h"
 
+#include "base/DisplayListTable.h"
 #include "city/Building.h"
 #include "city/MapObject.h"
 #include "city/Park.h"
 #include "city/TextureSet.h"
 #include "city/Tile.h"
-#include "shell/DisplayListTable.h"
 
 #include <cmath>
 #include <cstdio>

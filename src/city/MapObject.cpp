@@ -1,7 +1,7 @@
 #include "city/MapObject.h"
 
-#include "shell/DisplayListTable.h"
-#include "shell/Settings.h"
+#include "base/DisplayListTable.h"
+#include "base/Settings.h"
 
 #include <GL/freeglut.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/DisplayListTable.h"
 #include "city/FaceSink.h"
 #include "city/SceneObject.h"
-#include "shell/DisplayListTable.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 #include "city/Park.h"
 
+#include "base/DisplayListTable.h"
+#include "base/Settings.h"
 #include "geometry/SphereMesh.h"
 #include "geometry/UnitCube.h"
-#include "shell/DisplayListTable.h"
-#include "shell/Settings.h"
 
 #include <GL/gl.h>
 
@@ -38,13 +38,9 @@ void Park::SetupDisplaylist() {
     dy = maxY - minY;
     dh = height - base;
     PlaceOnce();
-    if (!BeginList()) {
-        return;
-    }
-    if (settings.fastComputer != 0) {
-        glEnable(GL_CULL_FACE);
-    }
-    DrawGroundQuad();
+    // The trees are planted whether or not there is a list to draw them into
+    // (a game run without a window has none): they draw from the game's one
+    // random sequence, which must go on the same.
     std::vector<Tree>& planted = trees[displayListTable.GetCurrent()];
     planted.clear();
     if (settings.showTrees != 0) {
@@ -57,8 +53,17 @@ void Park::SetupDisplaylist() {
             tree.shade = static_cast<float>(std::rand() % crownShadeRange) / 100.0f;
             tree.crownWidth = static_cast<float>(minCrownWidth + std::rand() % crownWidthRange);
             planted.push_back(tree);
-            DrawTree(tree);
         }
+    }
+    if (!BeginList()) {
+        return;
+    }
+    if (settings.fastComputer != 0) {
+        glEnable(GL_CULL_FACE);
+    }
+    DrawGroundQuad();
+    for (const Tree& tree : planted) {
+        DrawTree(tree);
     }
     glEndList();
 }

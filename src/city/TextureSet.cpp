@@ -1,5 +1,7 @@
 #include "city/TextureSet.h"
 
+#include "base/GlContext.h"
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -60,7 +62,9 @@ bool TextureSet::ReadPixels(const char* fileName, std::vector<unsigned char>& pi
 }
 
 uint32_t TextureSet::LoadTexture(const char* fileName, const int slot) {
-    if (slot < 0 || slot >= slotCount) {
+    // Without a context (a game checked without a window) there is nothing
+    // to load into.
+    if (slot < 0 || slot >= slotCount || !GlContextCurrent()) {
         return 0;
     }
     std::vector<unsigned char> pixels;

@@ -1,6 +1,6 @@
 #include "flight/FlightTracker.h"
 
-#include "shell/GameClock.h"
+#include "base/GameClock.h"
 #include "world/World.h"
 
 #include <algorithm>
@@ -35,9 +35,9 @@ bool FlightTracker::AfterTick(const uint32_t tick, const uint32_t now, const Tic
         }
         if (flying) {
             for (const GameEvent& event : report.events) {
-                if (event.kind == GameEvent::Kind::PedHit && event.detail != 0) {
+                if (event.kind == GameEvent::Kind::PedHit && event.scored) {
                     ++current.peds;
-                } else if (event.kind == GameEvent::Kind::CarHit && event.detail != 0) {
+                } else if (event.kind == GameEvent::Kind::CarHit && event.scored) {
                     ++current.cars;
                 } else if (event.kind == GameEvent::Kind::FriesEaten) {
                     ++current.fries;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/TickReport.h"
 #include "flight/Flight.h"
-#include "shell/TickReport.h"
 
 #include <cstdint>
 

@@ -1,5 +1,6 @@
 #include "flight/Recording.h"
 
+#include "base/Settings.h"
 #include "flight/Crc32.h"
 #include "gullmar_build.h"
 
@@ -25,6 +26,24 @@ constexpr float farthestMenuPointer = 100000.0f;
 constexpr float largestSpeedChange = 100.0f;
 constexpr int32_t largestWindow = 65535;
 constexpr int menuCount = 2;
+
+// The recorded settings in the file's order, each with the values the
+// settings file and the options could have given it.
+struct SettingField {
+    int32_t RecordedSettings::*field;
+    int64_t lowest;
+    int64_t highest;
+};
+constexpr SettingField settingFields[] = {
+    {&RecordedSettings::fastComputer, INT16_MIN, INT16_MAX},
+    {&RecordedSettings::showClouds, INT32_MIN, INT32_MAX},
+    {&RecordedSettings::showTrees, INT32_MIN, INT32_MAX},
+    {&RecordedSettings::lighting, INT16_MIN, INT16_MAX},
+    {&RecordedSettings::textureTarget, INT32_MIN, INT32_MAX},
+    {&RecordedSettings::shadingModel, INT32_MIN, INT32_MAX},
+    {&RecordedSettings::gameSpeed, 1, UINT16_MAX},
+    {&RecordedSettings::classicRenderer, 0, 1},
+};
 
 // --- writing: little-endian, whole numbers as LEB128 (signed ones zigzagged)
 
@@ -155,10 +174,8 @@ void PutHeader(std::string& out, const RecordingHeader& header) {
     PutUnsigned(out, header.startClock);
     PutSigned(out, header.windowWidth);
     PutSigned(out, header.windowHeight);
-    const RecordedSettings& s = header.settings;
-    for (const int32_t value : {s.fastComputer, s.showClouds, s.showTrees, s.lighting,
-                                s.textureTarget, s.shadingModel, s.gameSpeed, s.classicRenderer}) {
-        PutSigned(out, value);
+    for (const SettingField& setting : settingFields) {
+        PutSigned(out, header.settings.*setting.field);
     }
     for (const LevelRow& row : header.levels) {
         PutSigned(out, row.fries);
@@ -178,19 +195,14 @@ bool GetHeader(Input& in, RecordingHeader& header) {
     header.windowWidth = static_cast<int32_t>(in.Within(0, largestWindow));
     header.windowHeight = static_cast<int32_t>(in.Within(0, largestWindow));
     RecordedSettings& s = header.settings;
-    // What the settings file and the options could have given.
-    s.fastComputer = static_cast<int32_t>(in.Within(INT16_MIN, INT16_MAX));
-    s.showClouds = static_cast<int32_t>(in.Within(INT32_MIN, INT32_MAX));
-    s.showTrees = static_cast<int32_t>(in.Within(INT32_MIN, INT32_MAX));
-    s.lighting = static_cast<int32_t>(in.Within(INT16_MIN, INT16_MAX));
-    s.textureTarget = static_cast<int32_t>(in.Within(INT32_MIN, INT32_MAX));
-    s.shadingModel = static_cast<int32_t>(in.Within(INT32_MIN, INT32_MAX));
-    s.gameSpeed = static_cast<int32_t>(in.Within(1, UINT16_MAX));
-    s.classicRenderer = static_cast<int32_t>(in.Within(0, 1));
-    if (s.textureTarget != 0 && s.textureTarget != 3553) {
+    for (const SettingField& setting : settingFields) {
+        s.*setting.field = static_cast<int32_t>(in.Within(setting.lowest, setting.highest));
+    }
+    if (s.textureTarget != 0 && s.textureTarget != Settings::textureOn) {
         in.Fail();
     }
-    if (s.shadingModel != 0 && s.shadingModel != 7424 && s.shadingModel != 7425) {
+    if (s.shadingModel != 0 && s.shadingModel != Settings::flatShading &&
+        s.shadingModel != Settings::smoothShading) {
         in.Fail();
     }
     for (LevelRow& row : header.levels) {
@@ -201,6 +213,88 @@ bool GetHeader(Input& in, RecordingHeader& header) {
     }
     header.introText = in.String(longestIntro);
     return in.Ok() && in.AtEnd();
+}
+
+// A command's kind and what it carries.
+void PutCommand(std::string& out, const Command& command) {
+    out.push_back(static_cast<char>(command.kind));
+    using Kind = Command::Kind;
+    switch (command.kind) {
+    case Kind::Pointer:
+        PutSigned(out, static_cast<int64_t>(command.x));
+        PutSigned(out, static_cast<int64_t>(command.y));
+        break;
+    case Kind::Steer:
+    case Kind::MenuPointer:
+        PutFloat(out, command.x);
+        PutFloat(out, command.y);
+        break;
+    case Kind::SpeedChange:
+        PutFloat(out, command.x);
+        break;
+    case Kind::PointerButton:
+    case Kind::Key:
+    case Kind::SpecialKey:
+    case Kind::Drop:
+    case Kind::Resume:
+    case Kind::OpenMainMenu:
+    case Kind::ShowMainMenu:
+    case Kind::ZoomRadarIn:
+    case Kind::ZoomRadarOut:
+    case Kind::OpenSecondView:
+    case Kind::CloseSecondView:
+    case Kind::ToggleFreeze:
+    case Kind::ToggleMute:
+    case Kind::Screenshot:
+        break;
+    }
+}
+
+// A command of a kind that recordings keep; false for any other byte.
+bool GetCommand(Input& in, Command& command) {
+    if (in.Left() == 0) {
+        return in.Fail();
+    }
+    const auto kind = static_cast<Command::Kind>(*in.Here());
+    in.Skip(1);
+    command = Command::Of(kind);
+    if (!Recorded(kind)) {
+        return in.Fail();
+    }
+    using Kind = Command::Kind;
+    switch (kind) {
+    case Kind::Pointer:
+        command.x = static_cast<float>(in.Within(-farthestPointer, farthestPointer));
+        command.y = static_cast<float>(in.Within(-farthestPointer, farthestPointer));
+        break;
+    case Kind::Steer:
+        command.x = in.Float(1.0f);
+        command.y = in.Float(1.0f);
+        break;
+    case Kind::MenuPointer:
+        command.x = in.Float(farthestMenuPointer);
+        command.y = in.Float(farthestMenuPointer);
+        break;
+    case Kind::SpeedChange:
+        command.x = in.Float(largestSpeedChange);
+        break;
+    case Kind::PointerButton:
+    case Kind::Key:
+    case Kind::SpecialKey:
+    case Kind::Drop:
+    case Kind::Resume:
+    case Kind::OpenMainMenu:
+    case Kind::ShowMainMenu:
+    case Kind::ZoomRadarIn:
+    case Kind::ZoomRadarOut:
+    case Kind::OpenSecondView:
+    case Kind::CloseSecondView:
+    case Kind::ToggleFreeze:
+    case Kind::ToggleMute:
+    case Kind::Screenshot:
+        break;
+    }
+    return in.Ok();
 }
 
 // One entry of a body chunk; false if it is not sound.
@@ -232,25 +326,11 @@ bool GetRecord(Input& in, Record& record, Recording& recording, uint32_t& lastTi
         record.x = static_cast<float>(in.Within(0, largestWindow));
         record.y = static_cast<float>(in.Within(0, largestWindow));
         break;
-    case Kind::Pointer:
-        record.x = static_cast<float>(in.Within(-farthestPointer, farthestPointer));
-        record.y = static_cast<float>(in.Within(-farthestPointer, farthestPointer));
+    case Kind::Input:
+        if (!GetCommand(in, record.command)) {
+            return in.Fail();
+        }
         break;
-    case Kind::Steer:
-        record.x = in.Float(1.0f);
-        record.y = in.Float(1.0f);
-        break;
-    case Kind::MenuPointer:
-        record.x = in.Float(farthestMenuPointer);
-        record.y = in.Float(farthestMenuPointer);
-        break;
-    case Kind::Key:
-        record.code = static_cast<int32_t>(in.UnsignedUpTo(255));
-        break;
-    case Kind::SpeedChange:
-        record.x = in.Float(largestSpeedChange);
-        break;
-    case Kind::Drop:
     case Kind::End:
         break;
     case Kind::MenuAct:
@@ -299,6 +379,57 @@ const std::string& ThisBuild() {
     return build;
 }
 
+bool Recorded(const Command::Kind kind) {
+    using Kind = Command::Kind;
+    switch (kind) {
+    case Kind::Pointer:
+    case Kind::Steer:
+    case Kind::MenuPointer:
+    case Kind::SpeedChange:
+    case Kind::Drop:
+    case Kind::Resume:
+    case Kind::OpenMainMenu:
+    case Kind::ShowMainMenu:
+    case Kind::ZoomRadarIn:
+    case Kind::ZoomRadarOut:
+    case Kind::OpenSecondView:
+    case Kind::CloseSecondView:
+    case Kind::ToggleFreeze:
+    case Kind::ToggleMute:
+        return true;
+    case Kind::PointerButton:
+    case Kind::Key:
+    case Kind::SpecialKey:
+    case Kind::Screenshot:
+        return false;
+    }
+    return false;
+}
+
+RecordedSettings RecordedSettings::Of(const Settings& from) {
+    RecordedSettings recorded;
+    recorded.fastComputer = from.fastComputer;
+    recorded.showClouds = from.showClouds;
+    recorded.showTrees = from.showTrees;
+    recorded.lighting = from.lighting;
+    recorded.textureTarget = from.textureTarget;
+    recorded.shadingModel = from.shadingModel;
+    recorded.gameSpeed = from.gameSpeed;
+    recorded.classicRenderer = from.classicRenderer;
+    return recorded;
+}
+
+void RecordedSettings::PutInForce(Settings& to) const {
+    to.fastComputer = static_cast<int16_t>(fastComputer);
+    to.showClouds = showClouds;
+    to.showTrees = showTrees;
+    to.lighting = static_cast<int16_t>(lighting);
+    to.textureTarget = textureTarget;
+    to.shadingModel = shadingModel;
+    to.gameSpeed = static_cast<uint16_t>(gameSpeed);
+    to.classicRenderer = classicRenderer;
+}
+
 std::string RecordingWriter::Start(const RecordingHeader& header) {
     std::string out(magic, magicSize);
     out.push_back(static_cast<char>(recordingVersion & 0xFF));
@@ -323,20 +454,11 @@ void RecordingWriter::Add(const Record& record) {
         PutUnsigned(pending, record.secondFrames);
         break;
     case Kind::Window:
-    case Kind::Pointer:
         PutSigned(pending, static_cast<int64_t>(record.x));
         PutSigned(pending, static_cast<int64_t>(record.y));
         break;
-    case Kind::Steer:
-    case Kind::MenuPointer:
-        PutFloat(pending, record.x);
-        PutFloat(pending, record.y);
-        break;
-    case Kind::Key:
-        PutUnsigned(pending, static_cast<uint64_t>(record.code));
-        break;
-    case Kind::SpeedChange:
-        PutFloat(pending, record.x);
+    case Kind::Input:
+        PutCommand(pending, record.command);
         break;
     case Kind::MenuAct:
         PutUnsigned(pending, static_cast<uint64_t>(record.menu));
@@ -347,7 +469,6 @@ void RecordingWriter::Add(const Record& record) {
     case Kind::Checksum:
         PutFixed32(pending, record.checksum);
         break;
-    case Kind::Drop:
     case Kind::End:
     case Kind::Flight:
         break;
@@ -401,8 +522,14 @@ bool ReadRecording(const std::string& bytes, Recording& recording, std::string& 
         // A fault keeps only the flights of the sound chunks before it.
         const size_t soundFlights = recording.flights.size();
         const uint64_t size = file.Unsigned();
-        if (!file.Ok() || size > largestChunk || file.Left() < size + 4) {
+        if (file.Ok() && size > largestChunk) {
+            error = headerRead ? Describe("damaged", recording.ticks) : "damaged in its header";
+            return false;
+        }
+        if (!file.Ok() || file.Left() < size + 4) {
+            // The last write was torn: what came before is whole.
             error = headerRead ? Describe("cut short", recording.ticks) : "cut short in its header";
+            recording.cutShort = headerRead;
             return false;
         }
         const char* payload = file.Here();
@@ -453,6 +580,7 @@ bool ReadRecording(const std::string& bytes, Recording& recording, std::string& 
     }
     if (!ended) {
         error = Describe("cut short", recording.ticks);
+        recording.cutShort = true;
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flight/Flight.h"
+#include "input/Command.h"
 #include "mission/Mission.h"
 
 #include <array>
@@ -15,20 +16,27 @@
 // and options in force, the level table, the intro text, the build that
 // recorded it, when the session began (on the wall clock and on the game
 // clock) and the window's size. The body is the session, in the order it
-// happened: what every input meant to the game (a pointer position, a key,
-// a steering offset, a drop, a speed change), the controls the menus acted
-// on, every tick with its game clock and the frames each window drew before
-// it (drawing animates the pedestrians, and a panicking one turns at random
-// as it is drawn), a checksum of the game's state every few seconds, each
-// flight as it ended, and the end of the session.
+// happened: what every input meant to the game (a command: a pointer
+// position, a steering offset, a drop, a speed change, what a key meant),
+// the controls the menus acted on, every tick with its game clock and the
+// frames each window drew before it (drawing animates the pedestrians, and a
+// panicking one turns at random as it is drawn), a checksum of the game's
+// state every few seconds, each flight as it ended, and the end of the
+// session with a checksum of the game as it ended.
 //
 // The file: a magic line, then chunks, each its length, its bytes and their
 // CRC-32. The header is the first chunk; the game writes a chunk after every
 // tick, so a session ended by a crash is kept up to its last tick, and a
 // file cut or damaged anywhere is noticed.
 
+struct Settings;
+
 // The game's settings and options that change what happens in it.
 struct RecordedSettings {
+    // Those in force, and putting these in force; field by field, by name.
+    static RecordedSettings Of(const Settings& settings);
+    void PutInForce(Settings& settings) const;
+
     int32_t fastComputer = 1;
     int32_t showClouds = 1;
     int32_t showTrees = 1;
@@ -55,19 +63,14 @@ struct RecordingHeader {
 // One entry of the session.
 struct Record {
     enum class Kind : uint8_t {
-        Tick = 'T',    // a tick ran at game clock `time` after `frames`/`secondFrames` were drawn
-        Frames = 'F',  // frames drawn since the last entry, before an input
-        Window = 'W',  // the main window's size became x by y (whole pixels)
-        Pointer = 'P', // the pointer moved to (x, y), window pixels
-        Steer = 'S',   // steering offsets (x, y)
-        MenuPointer = 'M', // the menus' pointer at (x, y) from their panel's corner
-        Key = 'K',         // a key that changes the game: `code`
-        SpeedChange = 'V', // the speed change x
-        Drop = 'D',        // poop dropped (or tried to)
-        MenuAct = 'A',     // menu `menu` acted on its control `code` at (x, y) on the control
-        Checksum = 'C',    // the game's state after the last tick
-        Flight = 'L',      // a flight ended after the last tick: flights[code] of the recording
-        End = 'E',         // the session ended
+        Tick = 'T',     // a tick ran at game clock `time` after `frames`/`secondFrames` were drawn
+        Frames = 'F',   // frames drawn since the last entry, before an input
+        Window = 'W',   // the main window's size became x by y (whole pixels)
+        Input = 'I',    // what an input meant to the game: `command`, of a kind Recorded keeps
+        MenuAct = 'A',  // menu `menu` acted on its control `code` at (x, y) on the control
+        Checksum = 'C', // the game's state after the last tick, or as the session ended
+        Flight = 'L',   // a flight ended after the last tick: flights[code] of the recording
+        End = 'E',      // the session ended
     };
     Kind kind = Kind::End;
     uint32_t time = 0;
@@ -78,10 +81,17 @@ struct Record {
     float x = 0.0f;
     float y = 0.0f;
     uint32_t checksum = 0;
+    Command command;
 };
 
+// Whether a recording keeps commands of this kind: what an input meant to
+// the game. The pointer's buttons and the keys are kept as what they did (a
+// drop, a menu's action, the command a key means); a screenshot changes
+// nothing in the game.
+bool Recorded(Command::Kind kind);
+
 // The format written today; another cannot be read.
-constexpr uint16_t recordingVersion = 1;
+constexpr uint16_t recordingVersion = 2;
 // The build this game is: recordings of another build may play differently.
 const std::string& ThisBuild();
 
@@ -107,12 +117,18 @@ struct Recording {
     std::vector<Record> records;
     std::vector<Flight> flights; // as their Flight entries came, without the session's name
     uint32_t ticks = 0;          // ticks it holds
+    // The session's end is missing: its writing stopped (the game was killed,
+    // the machine lost power) after the last whole chunk, which is where the
+    // records end.
+    bool cutShort = false;
 };
 
 // Reads a recording's bytes. On failure, `error` says what is wrong in a few
 // words (the caller names the file) and false is returned; `flights` then
 // still holds the flights of the sound chunks before the fault, so a session
-// ended by a crash keeps the flights it finished. Reading stops after
+// ended by a crash keeps the flights it finished. A recording cut short
+// ("cut short after tick N") also gives false, with `cutShort` set and every
+// whole chunk's records: it can be replayed as far as it goes. Reading stops after
 // `untilTick` ticks when it is not 0: a flight can be played from a session
 // whose end was never written.
 bool ReadRecording(const std::string& bytes, Recording& recording, std::string& error,

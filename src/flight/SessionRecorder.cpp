@@ -7,9 +7,14 @@
 
 namespace {
 
-bool IsMove(const Record::Kind kind) {
-    return kind == Record::Kind::Pointer || kind == Record::Kind::Steer ||
-           kind == Record::Kind::MenuPointer;
+// Of these only the last before a tick counts.
+bool IsMove(const Record& record) {
+    if (record.kind != Record::Kind::Input) {
+        return false;
+    }
+    const Command::Kind kind = record.command.kind;
+    return kind == Command::Kind::Pointer || kind == Command::Kind::Steer ||
+           kind == Command::Kind::MenuPointer;
 }
 
 } // namespace
@@ -66,18 +71,33 @@ void SessionRecorder::FlushFrames() {
     }
 }
 
-void SessionRecorder::Input(const Record& record) {
+void SessionRecorder::Input(const Command& command) {
+    Record input;
+    input.kind = Record::Kind::Input;
+    input.command = command;
+    Add(input);
+}
+
+void SessionRecorder::Window(const int width, const int height) {
+    Record size;
+    size.kind = Record::Kind::Window;
+    size.x = static_cast<float>(width);
+    size.y = static_cast<float>(height);
+    Add(size);
+}
+
+void SessionRecorder::Add(const Record& record) {
     if (file == nullptr) {
         return;
     }
     const bool framesBetween = frames[0] != 0 || frames[1] != 0;
-    if (IsMove(record.kind) && moving && move.kind == record.kind && !framesBetween) {
+    if (IsMove(record) && moving && move.command.kind == record.command.kind && !framesBetween) {
         move = record;
         return;
     }
     FlushMove();
     FlushFrames();
-    if (IsMove(record.kind)) {
+    if (IsMove(record)) {
         move = record;
         moving = true;
     } else {
@@ -123,12 +143,18 @@ void SessionRecorder::FlightEnded(const Flight& flight) {
     }
 }
 
-void SessionRecorder::Close() {
+void SessionRecorder::Close(const uint32_t* checksum) {
     if (file == nullptr) {
         return;
     }
     FlushMove();
     FlushFrames();
+    if (checksum != nullptr) {
+        Record sum;
+        sum.kind = Record::Kind::Checksum;
+        sum.checksum = *checksum;
+        writer.Add(sum);
+    }
     Record end;
     end.kind = Record::Kind::End;
     writer.Add(end);

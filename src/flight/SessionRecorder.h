@@ -30,9 +30,11 @@ public:
 
     // A frame of the main window (0) or the second view (1).
     void Frame(int window);
-    // What an input meant to the game: Window, Pointer, Steer, MenuPointer,
-    // Key, SpeedChange or Drop.
-    void Input(const Record& record);
+    // What an input meant to the game: a command of a kind that recordings
+    // keep (Recorded).
+    void Input(const Command& command);
+    // The main window's new size.
+    void Window(int width, int height);
     // The control a menu acted on in the tick about to be noted.
     void MenuAct(const Record& record);
     // A tick ran at game clock `time`; with its checksum when one is due, and
@@ -40,10 +42,12 @@ public:
     void Tick(uint32_t time, const uint32_t* checksum, const Flight* ended);
     // A flight that ended outside a tick (the session's end).
     void FlightEnded(const Flight& flight);
-    // Writes the end of the session and closes the file.
-    void Close();
+    // Writes the end of the session, after the checksum of the game as it
+    // ended if there is one, and closes the file.
+    void Close(const uint32_t* checksum = nullptr);
 
 private:
+    void Add(const Record& record);
     void FlushMove();
     void FlushFrames();
     void Write(const std::string& bytes);

@@ -4,7 +4,7 @@
 
 #include "geometry/Angle.h"
 
-#include "shell/Settings.h"
+#include "base/Settings.h"
 
 #include <GL/freeglut.h>
 

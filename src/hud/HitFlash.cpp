@@ -16,10 +16,10 @@ void ShowHitFlash(Gauge& flash, const GameEvents& events) {
         if (event.kind != GameEvent::Kind::Inside) {
             continue;
         }
-        if (event.detail == MapObject::KindBuilding) {
+        if (event.objectKind == MapObject::KindBuilding) {
             flash.SetStartColor(flashShade, 0.0f, 0.0f, flashAlpha);
             flash.Show();
-        } else if (event.detail == MapObject::KindPark) {
+        } else if (event.objectKind == MapObject::KindPark) {
             flash.SetStartColor(0.0f, flashShade, 0.0f, flashAlpha);
             flash.Show();
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "world/GameEvent.h"
+#include "base/GameEvent.h"
 
 class Gauge;
 

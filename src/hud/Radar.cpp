@@ -5,10 +5,10 @@
 #include "actors/Car.h"
 #include "actors/Fries.h"
 #include "actors/Ped.h"
+#include "base/Settings.h"
 #include "bird/Camera.h"
 #include "geometry/Angle.h"
 #include "geometry/Matrix.h"
-#include "shell/Settings.h"
 
 #include <GL/freeglut.h>
 

@@ -2,9 +2,15 @@
 
 // Command: one thing the player asks of the game, as a small value. Every
 // source of input turns what it sees into commands: the GLUT callbacks (the
-// pointer, its buttons, the keys), the timedemo's script, and anything that
-// plays the game without a keyboard or a mouse. The shell's ApplyCommand is
-// the one door through which they reach the game.
+// pointer, its buttons, the keys), the pads, the timedemo's script and a
+// recorded flight. The game's ApplyCommand is the one door through which
+// they reach the game.
+//
+// The pointer, its buttons and the keys are what the player did; a key is
+// carried out as the command that says what it means (Esc is OpenMainMenu),
+// and that meaning, not the key, is what a recording keeps. A new kind must
+// be handled wherever commands are carried out, recorded and played back:
+// those switches have no default, so the build stops until it is.
 struct Command {
     enum class Kind : unsigned char {
         Pointer,       // the pointer moved to (x, y), in window pixels: it steers and points
@@ -16,6 +22,16 @@ struct Command {
                        // it steers nothing and leaves the real pointer where it is
         SpeedChange,   // the speed change `x` that the next tick applies
         Drop,          // drop poop now
+        Resume,        // hide the main menu
+        OpenMainMenu,  // the main menu, titled "MAIN MENU"
+        ShowMainMenu,  // the main menu, its title unchanged
+        ZoomRadarIn,
+        ZoomRadarOut,
+        OpenSecondView,
+        CloseSecondView,
+        ToggleFreeze, // pedestrians, cars, fries and clouds stop or move again
+        ToggleMute,
+        Screenshot,
     };
 
     Kind kind = Kind::Key;
@@ -44,5 +60,7 @@ struct Command {
     static Command ChangeSpeed(const float amount) {
         return {Kind::SpeedChange, 0, 0, amount, 0.0f};
     }
-    static Command DropPoop() { return {Kind::Drop, 0, 0, 0.0f, 0.0f}; }
+    static Command DropPoop() { return Of(Kind::Drop); }
+    // A command that carries nothing but its kind.
+    static Command Of(const Kind kind) { return {kind, 0, 0, 0.0f, 0.0f}; }
 };

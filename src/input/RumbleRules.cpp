@@ -12,7 +12,7 @@ bool RumbleRules::Take(const GameEvents& events, const unsigned int now, Effect&
             effect = hit;
             break;
         case GameEvent::Kind::Inside:
-            if (event.detail == MapObject::KindBuilding) {
+            if (event.objectKind == MapObject::KindBuilding) {
                 effect = inside;
             }
             break;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "world/GameEvent.h"
+#include "base/GameEvent.h"
 
 // RumbleRules: what the pad's motors do for the events of a tick. A hit is
 // a short, light tap; flying inside a building buzzes steadily, renewed on

@@ -1,6 +1,7 @@
 #include "menu/Menu.h"
 
-#include "shell/Settings.h"
+#include "base/Cursor.h"
+#include "base/Settings.h"
 
 #include <GL/freeglut.h>
 
@@ -11,13 +12,6 @@ namespace {
 constexpr float depthStep = 0.1f; // lifts outlines, items and text above the panel
 constexpr float lineGap = 15.0f;  // between title, message and tooltip line
 constexpr Color outlineColor{0.3f, 0.3f, 0.3f, 1.0f};
-
-// Cursor shapes need a window; without one (headless tests) there is nothing to set.
-void SetCursor(const int id) {
-    if (glutGetWindow() != 0) {
-        glutSetCursor(id);
-    }
-}
 
 } // namespace
 
@@ -124,14 +118,14 @@ int Menu::HandleMouse() {
     for (int i = 0; i < entryCount; ++i) {
         entries[i].item->SetState(MenuItem::normal);
     }
-    SetCursor(menuCursor);
+    Cursor::Set(menuCursor);
     const int number = NumberAt(mouseX, mouseY);
     if (number == noItem) {
         return noItem;
     }
     MenuItem* hit = entries[number].item;
     hit->SetState(MenuItem::highlighted);
-    SetCursor(hit->GetCursor());
+    Cursor::Set(hit->GetCursor());
     std::snprintf(toolTipLine, sizeof toolTipLine, "%s", hit->GetToolTip());
     // Any button counts; the shell sets the up flag once per release.
     if (!mouseUp) {

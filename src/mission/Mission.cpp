@@ -1,6 +1,6 @@
 #include "mission/Mission.h"
 
-#include "shell/GameClock.h"
+#include "base/GameClock.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,8 +1,8 @@
 #include "render/BatchedRenderer.h"
 
+#include "base/DrawText.h"
+#include "base/TimeStats.h"
 #include "city/TextureSet.h"
-#include "shell/DrawText.h"
-#include "shell/TimeStats.h"
 #include "world/World.h"
 
 #include <GL/gl.h>

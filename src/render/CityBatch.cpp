@@ -2,9 +2,9 @@
 
 #include "render/ViewVolume.h"
 
+#include "base/DisplayListTable.h"
+#include "base/Settings.h"
 #include "city/MapObject.h"
-#include "shell/DisplayListTable.h"
-#include "shell/Settings.h"
 
 #include <GL/freeglut.h>
 

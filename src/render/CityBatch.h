@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/DisplayListTable.h"
 #include "city/FaceSink.h"
-#include "shell/DisplayListTable.h"
 
 #include <cstdint>
 #include <map>

@@ -1,6 +1,6 @@
 #include "render/ClassicRenderer.h"
 
-#include "shell/DrawText.h"
+#include "base/DrawText.h"
 #include "world/World.h"
 
 void ClassicRenderer::DrawWorld(World& world) {

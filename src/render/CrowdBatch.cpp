@@ -2,8 +2,8 @@
 
 #include "actors/Car.h"
 #include "actors/Ped.h"
+#include "base/Settings.h"
 #include "geometry/Matrix.h"
-#include "shell/Settings.h"
 
 #include <GL/gl.h>
 
@@ -87,8 +87,7 @@ void CrowdBatch::DrawPeds(const std::vector<std::unique_ptr<Ped>>& peds) {
             glNormal3fv(quad.normal);
             for (int i = 0; i < 4; ++i) {
                 glTexCoord2fv(TexturedBox::textureCoordinates[i]);
-                glVertex3f(quad.corners[i].GetX(), quad.corners[i].GetY(),
-                           quad.corners[i].GetZ());
+                glVertex3f(quad.corners[i].GetX(), quad.corners[i].GetY(), quad.corners[i].GetZ());
             }
         }
         glEnd();

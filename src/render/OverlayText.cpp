@@ -1,6 +1,6 @@
 #include "render/OverlayText.h"
 
-#include "shell/DrawText.h"
+#include "base/DrawText.h"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>

@@ -1,4 +1,4 @@
-#include "shell/Globals.h"
+#include "game/Globals.h"
 
 World world;
 DisplayListTable displayListTable;

@@ -1,7 +1,7 @@
 #include "shell/Listeners.h"
 
+#include "game/Globals.h"
 #include "hud/HitFlash.h"
-#include "shell/Globals.h"
 #include "shell/Pads.h"
 #include "shell/Session.h"
 #include "sound/GameSound.h"

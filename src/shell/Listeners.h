@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TickReport.h"
+#include "base/TickReport.h"
 
 // Where the game's events go. The World, the menus and the shell's tick only
 // report what happened; these hand it to everyone who reacts to it: the sound

@@ -1,12 +1,12 @@
 #include "shell/Pads.h"
 
+#include "base/GameClock.h"
+#include "base/Settings.h"
+#include "game/Commands.h"
+#include "game/Globals.h"
+#include "game/ShellState.h"
 #include "input/PadMapper.h"
 #include "input/RumbleRules.h"
-#include "shell/GameClock.h"
-#include "shell/Globals.h"
-#include "shell/Input.h"
-#include "shell/Settings.h"
-#include "shell/Shell.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/TickReport.h"
 #include "input/Gamepad.h"
-#include "shell/TickReport.h"
 
 // The pads in the game: opened after the window (unless --no-gamepad), read
 // once per idle call before the tick, their commands handed to ApplyCommand

@@ -1,15 +1,16 @@
 #include "shell/Replay.h"
 
 #include "actors/Ped.h"
+#include "base/DrawText.h"
+#include "base/GameClock.h"
+#include "base/Settings.h"
 #include "flight/Recording.h"
-#include "shell/DrawText.h"
-#include "shell/GameClock.h"
-#include "shell/Globals.h"
-#include "shell/Input.h"
+#include "game/Commands.h"
+#include "game/Game.h"
+#include "game/GameTick.h"
+#include "game/Globals.h"
+#include "game/ShellState.h"
 #include "shell/Session.h"
-#include "shell/Settings.h"
-#include "shell/Shell.h"
-#include "shell/Tick.h"
 #include "shell/Windows.h"
 
 #include <GL/freeglut.h>
@@ -47,7 +48,9 @@ struct Playback {
     double playhead = 0.0; // the recorded game clock the playback has reached
     uint32_t skipTo = 0;   // skipping ahead, without pacing, to this recorded time
     uint32_t wallBefore = 0;
-    std::string drift; // how the replay drifted from the recording, once it has
+    uint32_t checksums = 0;     // checksums compared
+    size_t flightsCompared = 0; // of the replay's flights, those compared with the recording's
+    std::string drift;          // how the replay drifted from the recording, once it has
 };
 
 Playback playback;
@@ -81,9 +84,79 @@ void PointerAt(const float x, const float y) {
                             steerY * shell.windowHeight / 2.0f, 0.0f);
 }
 
-void PlayInput(const Record& record) {
+// A recorded command, carried out as the recorded game did.
+void PlayCommand(const Command& command) {
+    using Kind = Command::Kind;
+    switch (command.kind) {
+    case Kind::Pointer:
+        PointerAt(command.x, command.y);
+        break;
+    case Kind::Steer:
+        ApplyCommand(command);
+        world.mousePosition.Set((command.x + 1.0f) * shell.windowWidth / 2.0f,
+                                command.y * shell.windowHeight / 2.0f, 0.0f);
+        break;
+    case Kind::MenuPointer:
+    case Kind::SpeedChange:
+    case Kind::Drop:
+    case Kind::Resume:
+    case Kind::OpenMainMenu:
+    case Kind::ShowMainMenu:
+    case Kind::ZoomRadarIn:
+    case Kind::ZoomRadarOut:
+    case Kind::OpenSecondView:
+    case Kind::CloseSecondView:
+    case Kind::ToggleFreeze:
+    case Kind::ToggleMute:
+        ApplyCommand(command);
+        break;
+    case Kind::PointerButton:
+    case Kind::Key:
+    case Kind::SpecialKey:
+    case Kind::Screenshot:
+        // Never in a recording: kept as what they did.
+        break;
+    }
+}
+
+bool SameFlight(const Flight& a, const Flight& b) {
+    return a.score == b.score && a.level == b.level && a.peds == b.peds && a.cars == b.cars &&
+           a.fries == b.fries && a.playedMs == b.playedMs && a.firstTick == b.firstTick &&
+           a.lastTick == b.lastTick;
+}
+
+// A flight the recorded game ended here; one that ended with its session
+// (QUIT, the window closed) ends here in the replay too.
+void CompareFlight(const Flight& recorded, const bool sessionOver) {
+    if (SessionFlights().size() <= playback.flightsCompared && sessionOver) {
+        EndFlightUnderWay();
+    }
+    if (SessionFlights().size() <= playback.flightsCompared) {
+        Drifted("a flight of the recording did not end");
+        return;
+    }
+    if (!SameFlight(SessionFlights()[playback.flightsCompared++], recorded)) {
+        Drifted("a flight came out differently");
+    }
+}
+
+void CompareChecksum(const uint32_t recorded) {
+    ++playback.checksums;
+    if (recorded != GameChecksum()) {
+        Drifted("the game's state differs");
+    }
+}
+
+void PlayEntry(const Record& record) {
     using Kind = Record::Kind;
     switch (record.kind) {
+    case Kind::Tick:
+        AnimateFrames(record.frames + record.secondFrames);
+        ++playback.played;
+        if (!RunTick(record.time).ran) {
+            Drifted("its tick was not due");
+        }
+        break;
     case Kind::Frames:
         AnimateFrames(record.frames + record.secondFrames);
         break;
@@ -91,68 +164,56 @@ void PlayInput(const Record& record) {
         playback.windowWidth = record.x;
         playback.windowHeight = record.y;
         break;
-    case Kind::Pointer:
-        PointerAt(record.x, record.y);
-        break;
-    case Kind::Steer:
-        ApplyCommand(Command::SteerTo(record.x, record.y));
-        world.mousePosition.Set((record.x + 1.0f) * shell.windowWidth / 2.0f,
-                                record.y * shell.windowHeight / 2.0f, 0.0f);
-        break;
-    case Kind::MenuPointer:
-        ApplyCommand(Command::PointInMenus(record.x, record.y));
-        break;
-    case Kind::Key:
-        ApplyCommand(Command::KeyPressed(static_cast<unsigned char>(record.code)));
-        break;
-    case Kind::SpeedChange:
-        ApplyCommand(Command::ChangeSpeed(record.x));
-        break;
-    case Kind::Drop:
-        ApplyCommand(Command::DropPoop());
+    case Kind::Input:
+        PlayCommand(record.command);
         break;
     case Kind::MenuAct:
         ScriptMenuAction({record.menu, record.code, record.x, record.y});
         break;
-    default:
+    case Kind::Checksum:
+        CompareChecksum(record.checksum);
+        break;
+    case Kind::Flight:
+        CompareFlight(playback.recording.flights[static_cast<size_t>(record.code)],
+                      playback.played == playback.tickAt.size());
+        break;
+    case Kind::End:
         break;
     }
 }
 
 bool AtTheEnd() {
-    return !playback.drift.empty() || playback.played >= playback.tickAt.size() ||
+    return !playback.drift.empty() || playback.next >= playback.recording.records.size() ||
            (playback.lastTick != 0 && playback.played >= playback.lastTick);
 }
 
-// Plays the entries up to the next tick, the tick, and the checks after it.
+// Plays the entries up to the next tick, the tick, and the checks after it;
+// after the last tick, the rest of the session too.
 void PlayTick() {
     const std::vector<Record>& records = playback.recording.records;
-    while (playback.next < records.size()) {
-        const Record& record = records[playback.next++];
-        if (record.kind != Record::Kind::Tick) {
-            PlayInput(record);
-            continue;
+    const uint32_t before = playback.played;
+    while (playback.next < records.size() && playback.drift.empty()) {
+        const Record& record = records[playback.next];
+        const bool followsTheTick = record.kind == Record::Kind::Checksum ||
+                                    record.kind == Record::Kind::Flight ||
+                                    playback.played == playback.tickAt.size();
+        if (playback.played != before && !followsTheTick) {
+            break;
         }
-        AnimateFrames(record.frames + record.secondFrames);
-        ++playback.played;
-        if (!RunTick(record.time).ran) {
-            Drifted("its tick was not due");
-            return;
-        }
-        while (playback.next < records.size() &&
-               (records[playback.next].kind == Record::Kind::Checksum ||
-                records[playback.next].kind == Record::Kind::Flight)) {
-            const Record& check = records[playback.next++];
-            if (check.kind == Record::Kind::Checksum && check.checksum != GameChecksum()) {
-                Drifted("the game's state differs");
-                return;
-            }
-        }
-        return;
+        ++playback.next;
+        PlayEntry(record);
+    }
+    if (playback.drift.empty() && SessionFlights().size() > playback.flightsCompared) {
+        Drifted("a flight ended that the recording did not end");
     }
 }
 
+// The recorded clock of the next tick; 0 after the last, so that the rest
+// of the session plays at once.
 uint32_t NextTickTime() {
+    if (playback.played >= playback.tickAt.size()) {
+        return 0;
+    }
     return playback.recording.records[playback.tickAt[playback.played]].time;
 }
 
@@ -196,8 +257,8 @@ void ReplayIdle() {
         std::fprintf(stderr, "Gullmar: %s: %s\n", playback.path.c_str(), playback.drift.c_str());
         std::exit(EXIT_FAILURE);
     }
-    if (AtTheEnd()) {
-        EndSession();
+    if (AtTheEnd() || EndRequested()) {
+        EndSession(ReplayEnding());
     }
     if (ran) {
         PostRedisplayAll();
@@ -231,7 +292,7 @@ void ReplayKey(const unsigned char key, int, int) {
     case keyEscape:
     case 'q':
     case 'Q':
-        EndSession();
+        EndSession(ReplayEnding());
     default:
         break;
     }
@@ -262,7 +323,7 @@ bool LoadReplay(const std::string& path, const uint32_t firstTick, const uint32_
     playback.path = path;
     Recording& recording = playback.recording;
     std::string error;
-    if (!ReadRecordingFile(path, recording, error, lastTick)) {
+    if (!ReadRecordingFile(path, recording, error, lastTick) && !recording.cutShort) {
         std::fprintf(stderr, "Gullmar: %s: %s\n", path.c_str(), error.c_str());
         return false;
     }
@@ -281,16 +342,8 @@ bool LoadReplay(const std::string& path, const uint32_t firstTick, const uint32_
 
     // The recording's game, in the viewer's window and with the viewer's sound.
     const RecordingHeader& header = recording.header;
-    const RecordedSettings& recorded = header.settings;
     settings.seed = header.seed;
-    settings.fastComputer = static_cast<int16_t>(recorded.fastComputer);
-    settings.showClouds = recorded.showClouds;
-    settings.showTrees = recorded.showTrees;
-    settings.lighting = static_cast<int16_t>(recorded.lighting);
-    settings.textureTarget = recorded.textureTarget;
-    settings.shadingModel = recorded.shadingModel;
-    settings.gameSpeed = static_cast<uint16_t>(recorded.gameSpeed);
-    settings.classicRenderer = recorded.classicRenderer;
+    header.settings.PutInForce(settings);
     settings.record = 0;
     for (int level = 0; level < Mission::levelCount; ++level) {
         world.GetMission().SetRow(level, header.levels[static_cast<size_t>(level)]);
@@ -318,8 +371,26 @@ bool ReplayTick() {
     if (AtTheEnd()) {
         return false;
     }
+    const uint32_t before = playback.played;
     PlayTick();
-    return playback.drift.empty();
+    return playback.drift.empty() && playback.played != before;
+}
+
+uint32_t ReplayedTicks() {
+    return playback.played;
+}
+
+uint32_t ReplayedChecksums() {
+    return playback.checksums;
+}
+
+std::string ReplayEnding() {
+    if (!playback.recording.cutShort || playback.played < playback.tickAt.size() ||
+        !playback.drift.empty()) {
+        return {};
+    }
+    return "The recording is cut short after tick " + std::to_string(playback.played) +
+           ": played to there.";
 }
 
 const std::string& ReplayDrift() {

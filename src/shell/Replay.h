@@ -14,8 +14,9 @@
 
 // Reads the recording and puts its seed, settings and options, level table
 // and intro text in force (the window mode and the sound stay the viewer's);
-// plays ticks firstTick to lastTick (0, 0: the whole session). False after
-// one line on stderr naming the file and what is wrong.
+// plays ticks firstTick to lastTick (0, 0: the whole session). A recording
+// cut short plays as far as it goes. False after one line on stderr naming
+// the file and what is wrong.
 bool LoadReplay(const std::string& path, uint32_t firstTick, uint32_t lastTick);
 // Once the window, the game and the menus are built: the recording takes
 // over the idle call and the viewer's keys.
@@ -25,6 +26,12 @@ void StartReplay();
 // so a test can replay without a main loop.
 void BeginReplay();
 bool ReplayTick();
+// Ticks played, and checksums compared with the recording's, so far.
+uint32_t ReplayedTicks();
+uint32_t ReplayedChecksums();
+// Once played to the end: for a recording cut short, the line that says
+// where it ends; otherwise empty.
+std::string ReplayEnding();
 // Empty, or how the replay drifted from the recording (the tick, and what
 // differed): it stops there, and the game says so in one line and ends.
 const std::string& ReplayDrift();

@@ -1,20 +1,21 @@
 #include "shell/Session.h"
 
+#include "base/GameClock.h"
+#include "base/Settings.h"
 #include "flight/BestFlights.h"
 #include "flight/FlightTracker.h"
 #include "flight/ScoresPanel.h"
 #include "flight/SessionRecorder.h"
-#include "flight/StateChecksum.h"
-#include "shell/GameClock.h"
-#include "shell/GameMenus.h"
-#include "shell/Globals.h"
-#include "shell/Settings.h"
-#include "shell/Shell.h"
+#include "game/Game.h"
+#include "game/GameMenus.h"
+#include "game/Globals.h"
+#include "game/ShellState.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -47,9 +48,7 @@ RecordingHeader HeaderOfThisGame(const int64_t startedAt, const uint32_t started
     header.startClock = shell.startTime;
     header.windowWidth = static_cast<int32_t>(shell.windowWidth);
     header.windowHeight = static_cast<int32_t>(shell.windowHeight);
-    header.settings = {settings.fastComputer, settings.showClouds,     settings.showTrees,
-                       settings.lighting,     settings.textureTarget,  settings.shadingModel,
-                       settings.gameSpeed,    settings.classicRenderer};
+    header.settings = RecordedSettings::Of(settings);
     for (int level = 0; level < Mission::levelCount; ++level) {
         header.levels[static_cast<size_t>(level)] = world.GetMission().GetRow(level);
     }
@@ -105,19 +104,30 @@ void CloseSession() {
         return;
     }
     ended = true;
+    EndFlightUnderWay();
+    if (recorder.IsOpen()) {
+        // The game as it ended, which a replay reaches after the last tick.
+        const uint32_t checksum = GameChecksum();
+        recorder.Close(&checksum);
+    }
+}
+
+void EndFlightUnderWay() {
     if (tracker.EndSession()) {
         recorder.FlightEnded(tracker.Finished());
         FlightEnded(tracker.Finished());
     }
-    recorder.Close();
 }
 
 namespace {
 
+// Set by QUIT, or by a signal (hence its type); read by the idle call.
+volatile std::sig_atomic_t endRequested = 0;
+
 bool PressedStart(const TickReport& report) {
     for (const GameEvent& event : report.events) {
         if (event.kind == GameEvent::Kind::MenuAction && event.menu == GameEvent::MainMenu &&
-            event.detail == startButton) {
+            event.control == startButton) {
             return true;
         }
     }
@@ -134,6 +144,7 @@ void StartSession(const int64_t startedAt, const uint32_t startedAtClock) {
     }
     ticks = 0;
     ended = false;
+    endRequested = 0;
     flights.clear();
     shownFrom = 1;
     tracker.StartSession(settings.seed, startedAt, startedAtClock);
@@ -206,36 +217,9 @@ void ShowFlightsFrom(const uint32_t firstTick) {
 }
 
 void NoteInput(const Command& effect) {
-    if (!recorder.IsOpen()) {
-        return;
+    if (Recorded(effect.kind)) {
+        recorder.Input(effect);
     }
-    Record record;
-    switch (effect.kind) {
-    case Command::Kind::Pointer:
-        record.kind = Record::Kind::Pointer;
-        break;
-    case Command::Kind::Steer:
-        record.kind = Record::Kind::Steer;
-        break;
-    case Command::Kind::MenuPointer:
-        record.kind = Record::Kind::MenuPointer;
-        break;
-    case Command::Kind::Key:
-        record.kind = Record::Kind::Key;
-        break;
-    case Command::Kind::SpeedChange:
-        record.kind = Record::Kind::SpeedChange;
-        break;
-    case Command::Kind::Drop:
-        record.kind = Record::Kind::Drop;
-        break;
-    default:
-        return;
-    }
-    record.code = effect.code;
-    record.x = effect.x;
-    record.y = effect.y;
-    recorder.Input(record);
 }
 
 void NoteFrame(const int window) {
@@ -243,11 +227,7 @@ void NoteFrame(const int window) {
 }
 
 void NoteWindow(const int width, const int height) {
-    Record size;
-    size.kind = Record::Kind::Window;
-    size.x = static_cast<float>(width);
-    size.y = static_cast<float>(height);
-    recorder.Input(size);
+    recorder.Window(width, height);
 }
 
 void NoteTick(const TickReport& report) {
@@ -257,7 +237,7 @@ void NoteTick(const TickReport& report) {
             Record act;
             act.kind = Record::Kind::MenuAct;
             act.menu = event.menu;
-            act.code = event.detail;
+            act.code = event.control;
             act.x = event.place.GetX();
             act.y = event.place.GetY();
             recorder.MenuAct(act);
@@ -277,31 +257,41 @@ uint32_t SessionTicks() {
     return ticks;
 }
 
-uint32_t GameChecksum() {
-    StateChecksum sum;
-    sum.AddWorld(world);
-    sum.Add(shell.nextTickTime);
-    sum.Add(shell.speedChange);
-    sum.Add(shell.steerX);
-    sum.Add(shell.steerY);
-    sum.Add(shell.introHidden);
-    sum.Add(mainMenu.IsVisible());
-    sum.Add(configMenu.IsVisible());
-    sum.Add(currentLevel);
-    sum.Add(settings.gameSpeed);
-    sum.Add(settings.showTrees);
-    sum.Add(settings.showClouds);
-    sum.Add(settings.textureTarget);
-    return sum.Value();
+namespace {
+
+void RequestEndOnSignal(const int) {
+    endRequested = 1;
 }
 
-void EndSession() {
+} // namespace
+
+void RequestEnd() {
+    endRequested = 1;
+}
+
+bool EndRequested() {
+    return endRequested != 0;
+}
+
+void EndOnSignals() {
+    struct sigaction action {};
+    action.sa_handler = RequestEndOnSignal;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        sigaction(signal, &action, nullptr);
+    }
+}
+
+void EndSession(const std::string& lastLine) {
     CloseSession();
     if (settings.Replaying()) {
         for (const Flight& flight : flights) {
             if (flight.firstTick >= shownFrom) {
                 std::printf("%s\n", FlightLine(flight).c_str());
             }
+        }
+        if (!lastLine.empty()) {
+            std::printf("%s\n", lastLine.c_str());
         }
         std::fflush(stdout);
     } else {

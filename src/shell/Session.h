@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/TickReport.h"
 #include "flight/Flight.h"
 #include "input/Command.h"
-#include "shell/TickReport.h"
 
 #include <cstdint>
 #include <string>
@@ -39,16 +39,26 @@ void NoteWindow(int width, int height);
 void NoteTick(const TickReport& report);
 // Ticks run this session.
 uint32_t SessionTicks();
-// The fingerprint of the game's state that recordings hold and replays check.
-uint32_t GameChecksum();
 // The window closed, or exit() for any other reason: the flight under way
-// ends and the recording gets its end, so the session is whole.
+// ends and the recording gets its end, with the checksum of the game as it
+// ended, so the session is whole.
 void CloseSession();
+// The flight under way, if any, ends here (as at the session's end) and is
+// noted; a replay does so where its recording's session ended.
+void EndFlightUnderWay();
 // The recording's file (empty when there is none) and the flights ended so
 // far.
 const std::string& SessionRecordingPath();
 const std::vector<Flight>& SessionFlights();
-// QUIT, or the end of a replay: the flight under way ends and the recording
-// is closed; a play session writes the timing report, a replay prints the
-// line of each flight it played. The process ends with status 0.
-[[noreturn]] void EndSession();
+// QUIT asks for the end of the session: the idle call ends it once the tick
+// it came in is over and noted, so the recording holds that tick.
+void RequestEnd();
+// SIGTERM, SIGHUP and SIGINT (the terminal closed, kill, a logout, Ctrl-C)
+// ask for the end as QUIT does.
+void EndOnSignals();
+bool EndRequested();
+// QUIT, a signal, or the end of a replay: the flight under way ends and the
+// recording is closed; a play session writes the timing report, a replay
+// prints the line of each flight it played, then `lastLine` if there is one.
+// The process ends with status 0.
+[[noreturn]] void EndSession(const std::string& lastLine = {});

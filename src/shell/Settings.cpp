@@ -53,6 +53,8 @@ constexpr const char volumeOption[] = "--volume=";
 constexpr size_t volumeLength = sizeof(volumeOption) - 1;
 constexpr const char replayOption[] = "--replay=";
 constexpr size_t replayLength = sizeof(replayOption) - 1;
+constexpr const char verifyOption[] = "--verify=";
+constexpr size_t verifyLength = sizeof(verifyOption) - 1;
 constexpr const char replayBestOption[] = "--replay-best";
 constexpr size_t replayBestLength = sizeof(replayBestOption) - 1;
 // The intro file is read in pieces of this many characters; a longer line
@@ -242,6 +244,8 @@ void ParseCommandLine(const int argc, char** argv) {
             settings.printScores = 1;
         } else if (std::strncmp(arg, replayOption, replayLength) == 0) {
             settings.replayFile = arg + replayLength;
+        } else if (std::strncmp(arg, verifyOption, verifyLength) == 0) {
+            settings.verifyFile = arg + verifyLength;
         } else if (std::strcmp(arg, replayBestOption) == 0) {
             settings.replayBest = 1;
         } else if (std::strncmp(arg, replayBestOption, replayBestLength) == 0 &&

@@ -1,24 +1,13 @@
 #include "shell/Startup.h"
 
+#include "base/Settings.h"
+#include "game/Game.h"
+#include "game/Globals.h"
 #include "render/Renderer.h"
-#include "shell/Globals.h"
-#include "shell/Settings.h"
 #include "shell/Windows.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <ctime>
-
-namespace {
-
-constexpr int cityCells = 100;
-constexpr float cellSize = 100.0f;
-
-void SeedRandomGenerator() {
-    std::srand(static_cast<unsigned int>(settings.seed));
-}
-
-} // namespace
 
 void ChooseSeed() {
     if (settings.seed == Settings::noSeed) {
@@ -26,20 +15,10 @@ void ChooseSeed() {
     }
 }
 
-void BuildGame(World& game) {
-    SeedRandomGenerator();
-    game.textureSlot = 0;
-    displayListTable.SelectWindow(0);
-    game.Init(cityCells, cityCells, cellSize);
-    game.SetupLevel(1);
-    Bird& bird = game.GetBird();
-    bird.SetPerspective();
-    bird.PlaceAtStart();
-    game.SetupHud();
-}
-
 void InitGame() {
     BuildGame(world);
-    GetRenderer().SceneryCompiled(world);
+    if (WindowExists()) {
+        GetRenderer().SceneryCompiled(world);
+    }
     mainMenu.Show();
 }

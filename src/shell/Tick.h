@@ -1,33 +1,7 @@
 #pragma once
 
-#include "shell/TickReport.h"
-
-// The fixed-rate game tick. OnIdle samples the game clock and calls RunTick;
-// a tick is due once the clock has passed the last tick's deadline, and then
-// checks the intro text, the bird's death and the mission's time, updates the
-// game or lets the menus handle the mouse, and hands its report to the
-// listeners (Listeners.h).
-
-// Runs a due tick and posts a redisplay; otherwise sleeps a little
-// (IdleWakeTime). Registered as GLUT's idle callback.
+// The idle call: the pads are read, then the game's tick runs at the game
+// clock (game/GameTick.h); a tick that ran posts a redisplay, an idle call
+// without one sleeps a little (IdleWakeTime). Registered as GLUT's idle
+// callback.
 void OnIdle();
-// One idle call at game clock `now` (ms). Its report says whether a tick was
-// due and ran, and what happened in it.
-TickReport RunTick(unsigned int now);
-// Until when an idle call that ran no tick sleeps: a tick runs once the clock
-// has passed nextTickTime, so until just after it, instead of spinning; but
-// never more than a few milliseconds, so that keys and the mouse are still
-// handled promptly at the slowest game speed.
-unsigned int IdleWakeTime(unsigned int now);
-// A control a replay acts on at the next tick, at the moment its menu would
-// act on a click, as the recorded game's menu did: (dx, dy) is where on the
-// control the pointer was.
-struct ScriptedMenuAction {
-    int menu = 0; // GameEvent::MainMenu or ConfigMenu
-    int item = 0;
-    float dx = 0.0f;
-    float dy = 0.0f;
-};
-void ScriptMenuAction(const ScriptedMenuAction& action);
-// Hides the intro text once the tick time reaches start time + 15000 ms.
-void CheckIntroTimeout();

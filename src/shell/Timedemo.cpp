@@ -1,11 +1,11 @@
 #include "shell/Timedemo.h"
 
-#include "shell/GameClock.h"
-#include "shell/Globals.h"
-#include "shell/Input.h"
-#include "shell/Settings.h"
-#include "shell/Shell.h"
-#include "shell/Tick.h"
+#include "base/GameClock.h"
+#include "base/Settings.h"
+#include "game/Commands.h"
+#include "game/GameTick.h"
+#include "game/Globals.h"
+#include "game/ShellState.h"
 #include "shell/Windows.h"
 
 #include <GL/freeglut.h>

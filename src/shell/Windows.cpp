@@ -1,15 +1,16 @@
 #include "shell/Windows.h"
 
+#include "base/Cursor.h"
+#include "base/FrameCounter.h"
+#include "base/Settings.h"
+#include "game/Globals.h"
+#include "game/ShellState.h"
 #include "render/BatchedRenderer.h"
 #include "render/ClassicRenderer.h"
 #include "screenshot/Screenshot.h"
-#include "shell/FrameCounter.h"
-#include "shell/Globals.h"
 #include "shell/Input.h"
 #include "shell/Replay.h"
 #include "shell/Session.h"
-#include "shell/Settings.h"
-#include "shell/Shell.h"
 #include "shell/Tick.h"
 
 #include <GL/freeglut.h>
@@ -141,26 +142,30 @@ void PostRedisplayAll() {
     }
 }
 
-void OpenSecondView() {
-    if (!WindowExists() || shell.secondViewId != -1) {
+void OpenSecondViewWindow() {
+    if (!WindowExists()) {
         return;
     }
     const int x = (static_cast<int>(shell.windowWidth) * 7) / 9;
     const int y = static_cast<int>(shell.windowHeight) / 9;
     const int id = glutCreateSubWindow(shell.mainWindowId, x, y, secondViewSize, secondViewSize);
     shell.secondViewId = id;
-    world.GetBird().secondViewOpen = 1;
     glutDisplayFunc(OnSecondViewDisplay);
     displayListTable.SetWindowId(1, id);
     displayListTable.SelectWindow(1);
     // The new window has a context of its own: textures and lists again.
     world.LoadTextures();
-    world.CompileMapObjects();
+}
+
+void SecondViewCompiled() {
+    if (shell.secondViewId == -1) {
+        return;
+    }
     renderer->SceneryCompiled(world);
     EnableLighting();
 }
 
-void CloseSecondView() {
+void CloseSecondViewWindow() {
     if (shell.secondViewId == -1) {
         return;
     }
@@ -168,8 +173,6 @@ void CloseSecondView() {
     glutDestroyWindow(shell.secondViewId);
     displayListTable.SetWindowId(1, -1);
     shell.secondViewId = -1;
-    world.GetBird().secondViewOpen = 0;
-    displayListTable.SelectWindow(0);
 }
 
 void CreateMainWindow() {
@@ -181,7 +184,8 @@ void CreateMainWindow() {
     if (settings.windowMode == 0) {
         glutFullScreen();
     }
-    glutSetCursor(GLUT_CURSOR_NONE);
+    Cursor::UseWindow(true);
+    Cursor::Set(GLUT_CURSOR_NONE);
     glutDisplayFunc(OnDisplay);
     glutKeyboardFunc(OnKeyboard);
     glutSpecialFunc(OnSpecialKey);

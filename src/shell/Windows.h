@@ -2,6 +2,10 @@
 
 class Renderer;
 
+// The main window as it opens (in window mode), and the second view.
+constexpr int mainWindowSize = 800;
+constexpr int secondViewSize = 200;
+
 // The game's windows: the main window with its display and reshape
 // callbacks, the optional second view (a subwindow following the first
 // falling dropping), and the renderer that draws the World into both.
@@ -24,7 +28,11 @@ void OnSecondViewDisplay();
 
 // Posts a redisplay of the main window and of the second view if it is open.
 void PostRedisplayAll();
-void OpenSecondView();
-void CloseSecondView();
+// The second view's window: opened with its textures and made current,
+// given its renderer's lists and its lighting once the game has compiled the
+// scenery into it (game/Game.h), and closed. Nothing without a main window.
+void OpenSecondViewWindow();
+void SecondViewCompiled();
+void CloseSecondViewWindow();
 // The next frame of the main window is saved as a screenshot (F12).
 void RequestScreenshot();

@@ -3,20 +3,22 @@
 // control to GLUT; the game ends through the menu's Quit or by closing the window.
 // With --timedemo it flies a scripted path instead and reports its frame times;
 // with --replay it plays a recorded session back; --scores prints the best
-// flights and needs no window. Every play session is recorded in flights/.
-// Sound, unless --no-sound, comes from the default device; without one the
-// game plays silently. Pads, unless --no-gamepad, come through SDL's
-// game-controller subsystem and play through the same commands as the keys.
+// flights and --verify checks a recording, neither with a window. Every play session is recorded in
+// flights/. Sound, unless --no-sound, comes from the default device; without one the game plays
+// silently. Pads, unless --no-gamepad, come through SDL's game-controller subsystem and play
+// through the same commands as the keys.
 
-#include "shell/GameClock.h"
-#include "shell/GameMenus.h"
+#include "base/GameClock.h"
+#include "game/GameMenus.h"
+#include "game/ShellState.h"
 #include "shell/Pads.h"
 #include "shell/Replay.h"
 #include "shell/Session.h"
 #include "shell/Settings.h"
-#include "shell/Shell.h"
+#include "shell/ShellHost.h"
 #include "shell/Startup.h"
 #include "shell/Timedemo.h"
+#include "shell/Verify.h"
 #include "shell/Windows.h"
 #include "sound/GameSound.h"
 
@@ -40,6 +42,9 @@ int main(int argc, char** argv) {
         PrintBestFlights();
         return EXIT_SUCCESS;
     }
+    if (!settings.verifyFile.empty()) {
+        return VerifyRecording(settings.verifyFile);
+    }
     if (!settings.replayFile.empty() && !LoadReplay(settings.replayFile, 0, 0)) {
         return EXIT_FAILURE;
     }
@@ -57,6 +62,7 @@ int main(int argc, char** argv) {
     }
     ChooseSeed();
     ChooseRenderer();
+    UseShellHost();
     glutInit(&argc, argv);
     CreateMainWindow();
     OpenPads();
@@ -73,6 +79,8 @@ int main(int argc, char** argv) {
     }
     if (settings.timedemoFrames > 0) {
         StartTimedemo();
+    } else {
+        EndOnSignals();
     }
     glutMainLoop();
     return 0;

@@ -83,14 +83,15 @@ void GameSound::Play(const GameEvent& event) {
         output->PlayInterface(SoundId::MissionComplete);
         return;
     case Kind::GameOver:
-        output->PlayInterface(event.detail == GameEvent::TimeUp ? SoundId::TimeUp : SoundId::Died);
+        output->PlayInterface(event.reason == GameEvent::Reason::TimeUp ? SoundId::TimeUp
+                                                                        : SoundId::Died);
         return;
     case Kind::MenuAction:
         output->PlayInterface(SoundId::Click);
         return;
     case Kind::Inside:
-        insideBuilding = insideBuilding || event.detail == MapObject::KindBuilding;
-        overPark = overPark || event.detail == MapObject::KindPark;
+        insideBuilding = insideBuilding || event.objectKind == MapObject::KindBuilding;
+        overPark = overPark || event.objectKind == MapObject::KindPark;
         return;
     default:
         break;
@@ -109,11 +110,11 @@ void GameSound::Play(const GameEvent& event) {
         output->PlayAt(SoundId::CarHit, event.place);
         break;
     case Kind::FriesEaten:
-        if (event.detail == Fries::KindPoop) {
+        if (event.friesKind == Fries::KindPoop) {
             output->PlayOnBird(SoundId::FriesPoop);
-        } else if (event.detail == Fries::KindWideView) {
+        } else if (event.friesKind == Fries::KindWideView) {
             output->PlayOnBird(SoundId::FriesWideView);
-        } else if (event.detail == Fries::KindNormalView) {
+        } else if (event.friesKind == Fries::KindNormalView) {
             output->PlayOnBird(SoundId::FriesNormalView);
         }
         break;

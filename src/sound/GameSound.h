@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/GameEvent.h"
 #include "geometry/Vector.h"
 #include "sound/AudioOutput.h"
-#include "world/GameEvent.h"
 
 #include <array>
 #include <memory>

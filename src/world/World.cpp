@@ -4,8 +4,8 @@
 #include "actors/Cloud.h"
 #include "actors/Fries.h"
 #include "actors/Ped.h"
-#include "shell/Settings.h"
-#include "shell/TimeStats.h"
+#include "base/Settings.h"
+#include "base/TimeStats.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>

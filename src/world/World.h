@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/GameEvent.h"
 #include "bird/Bird.h"
 #include "bird/Camera.h"
 #include "bird/Light.h"
@@ -10,7 +11,6 @@
 #include "hud/Gauge.h"
 #include "hud/Radar.h"
 #include "mission/Mission.h"
-#include "world/GameEvent.h"
 
 #include <memory>
 #include <vector>

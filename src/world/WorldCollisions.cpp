@@ -9,8 +9,8 @@
 #include "actors/Car.h"
 #include "actors/Fries.h"
 #include "actors/Ped.h"
+#include "base/Settings.h"
 #include "bird/Dropping.h"
-#include "shell/Settings.h"
 
 namespace {
 
@@ -90,13 +90,13 @@ void World::OnCarsCollide(Car* first, Car*) {
 }
 
 void World::OnBirdInObject(const MapObject* object) {
-    events.push_back({GameEvent::Kind::Inside, object->GetKind(), 0, bird.GetEye()});
+    events.push_back(GameEvent::InsideOf(object->GetKind(), bird.GetEye()));
     switch (object->GetKind()) {
     case MapObject::KindBuilding: {
         const bool wasAlive = bird.IsAlive();
         bird.Damage(buildingDamage);
         if (wasAlive && !bird.IsAlive()) {
-            events.push_back({GameEvent::Kind::BirdDied, 0, 0, bird.GetEye()});
+            events.push_back(GameEvent::Died(bird.GetEye()));
         }
         break;
     }

@@ -4,9 +4,9 @@
 
 #include "world/World.h"
 
-#include "shell/FrameCounter.h"
-#include "shell/GameClock.h"
-#include "shell/Settings.h"
+#include "base/FrameCounter.h"
+#include "base/GameClock.h"
+#include "base/Settings.h"
 
 #include <GL/gl.h>
 

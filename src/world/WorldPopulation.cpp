@@ -8,7 +8,7 @@
 #include "actors/Cloud.h"
 #include "actors/Fries.h"
 #include "actors/Ped.h"
-#include "shell/Settings.h"
+#include "base/Settings.h"
 
 #include <cstdlib>
 
@@ -247,18 +247,18 @@ void World::AnimatePeds() {
 
 void World::OnPedHit(Ped* ped) {
     const bool scored = ScoreHit(bird, *ped, [this] { mission.PedHit(); });
-    events.push_back({GameEvent::Kind::PedHit, scored ? 1 : 0, 0, ped->GetPosition()});
+    events.push_back(GameEvent::PedHitAt(ped->GetPosition(), scored));
 }
 
 void World::OnCarHit(Car* car) {
     const bool scored = ScoreHit(bird, *car, [this] { mission.CarHit(); });
-    events.push_back({GameEvent::Kind::CarHit, scored ? 1 : 0, 0, car->GetPosition()});
+    events.push_back(GameEvent::CarHitAt(car->GetPosition(), scored));
 }
 
 void World::OnFriesEaten(Fries* eaten) {
     const int kind = eaten->GetKind();
     const float value = eaten->GetValue();
-    events.push_back({GameEvent::Kind::FriesEaten, kind, 0, eaten->GetPosition()});
+    events.push_back(GameEvent::Eaten(kind, eaten->GetPosition()));
     switch (kind) {
     case Fries::KindPoop:
         bird.AddPoop(static_cast<int>(value));

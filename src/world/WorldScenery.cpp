@@ -3,7 +3,7 @@
 
 #include "world/World.h"
 
-#include "shell/Settings.h"
+#include "base/Settings.h"
 
 #include <GL/gl.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/Settings.h"
 #include "city/CityMap.h"
-#include "shell/Settings.h"
 #include "world/World.h"
 
 #include <memory>

@@ -1,5 +1,5 @@
+#include "base/Settings.h"
 #include "bird/Bird.h"
-#include "shell/Settings.h"
 #include "support/GlContext.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
+#include "base/GameClock.h"
 #include "bird/Bird.h"
-#include "shell/GameClock.h"
 
 #include <gtest/gtest.h>
 

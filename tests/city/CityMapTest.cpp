@@ -6,7 +6,7 @@
 #include "actors/HandMadeMap.h"
 #include "city/MapObject.h"
 #include "city/TextureSet.h"
-#include "shell/Globals.h"
+#include "game/Globals.h"
 #include "support/GlContext.h"
 
 #include <GL/gl.h>

@@ -2,11 +2,11 @@
 // in both windows and cities that need more lists than one block of names.
 
 #include "city/MapObject.h"
+#include "base/Settings.h"
 #include "city/Building.h"
 #include "city/Park.h"
 #include "city/Tile.h"
-#include "shell/Globals.h"
-#include "shell/Settings.h"
+#include "game/Globals.h"
 #include "support/Feedback.h"
 #include "support/GlContext.h"
 

@@ -1,5 +1,5 @@
-#include "shell/Globals.h"
-#include "shell/Settings.h"
+#include "base/Settings.h"
+#include "game/Globals.h"
 #include "support/GlContext.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // face with a missing texture looks like.
 
 #include "city/TextureSet.h"
+#include "base/Settings.h"
 #include "city/Tile.h"
-#include "shell/Globals.h"
-#include "shell/Settings.h"
+#include "game/Globals.h"
 #include "support/GlContext.h"
 
 #include <gtest/gtest.h>

@@ -39,7 +39,11 @@ inline std::string SampleRecording(const std::vector<Flight>& flights, const boo
     for (const Flight& flight : flights) {
         while (tick < flight.lastTick) {
             ++tick;
-            writer.Add(Record{.kind = Record::Kind::Tick, .time = 16 * tick, .frames = 1});
+            Record ticked;
+            ticked.kind = Record::Kind::Tick;
+            ticked.time = 16 * tick;
+            ticked.frames = 1;
+            writer.Add(ticked);
             if (tick < flight.lastTick) {
                 bytes += writer.TakeChunk();
             }
@@ -48,7 +52,7 @@ inline std::string SampleRecording(const std::vector<Flight>& flights, const boo
         bytes += writer.TakeChunk();
     }
     if (ended) {
-        writer.Add(Record{.kind = Record::Kind::End});
+        writer.Add(Record{});
         bytes += writer.TakeChunk();
     }
     return bytes;

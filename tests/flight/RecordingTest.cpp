@@ -88,9 +88,9 @@ TEST(RecordingTest, AnotherFormatVersionOrAnotherBuildIsRefusedByName) {
     Recording recording;
     std::string error;
     std::string otherVersion = whole;
-    otherVersion[8] = 2;
+    otherVersion[8] = 1;
     EXPECT_FALSE(ReadRecording(otherVersion, recording, error));
-    EXPECT_EQ(error, "a recording of format version 2; this game reads 1");
+    EXPECT_EQ(error, "a recording of format version 1; this game reads 2");
 
     // A sound file of another build: its build name changed, its CRC right.
     std::string otherBuild = whole;

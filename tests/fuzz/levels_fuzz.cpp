@@ -2,9 +2,9 @@
 // level the table may now hold: set-up, hits beyond the targets, completion
 // and the time text the HUD shows.
 
+#include "base/GameClock.h"
 #include "fuzz/FuzzInput.h"
 #include "mission/Mission.h"
-#include "shell/GameClock.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "shell/FrameCounter.h"
-#include "shell/GameClock.h"
-#include "shell/Globals.h"
+#include "base/FrameCounter.h"
+#include "base/GameClock.h"
+#include "game/Globals.h"
 #include "support/GlContext.h"
 
 #include <gtest/gtest.h>

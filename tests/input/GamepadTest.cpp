@@ -2,16 +2,17 @@
 // pads (PollPads, then RunTick), on the real World, shell and menus.
 
 #include "actors/Ped.h"
+#include "base/GameClock.h"
+#include "base/Settings.h"
 #include "city/MapObject.h"
+#include "game/Commands.h"
+#include "game/GameMenus.h"
+#include "game/GameTick.h"
+#include "game/Globals.h"
+#include "game/ShellState.h"
 #include "input/VirtualPad.h"
-#include "shell/GameClock.h"
-#include "shell/GameMenus.h"
-#include "shell/Globals.h"
-#include "shell/Input.h"
 #include "shell/Listeners.h"
 #include "shell/Pads.h"
-#include "shell/Settings.h"
-#include "shell/Shell.h"
 #include "shell/ShellTestSupport.h"
 #include "shell/Tick.h"
 #include "shell/Windows.h"
@@ -283,7 +284,7 @@ TEST_F(GamepadTest, HitsDeathAndBuildingsRumbleUnlessRumbleIsOff) {
     VirtualPad& pad = Plug();
     Play();
     TickReport report;
-    report.events.push_back({GameEvent::Kind::PedHit, 0, 0, {}});
+    report.events.push_back(GameEvent::PedHitAt({}, false));
     HandOutTick(report);
     ASSERT_EQ(pad.rumbles.size(), 1u);
     EXPECT_GT(pad.rumbles[0].high, 0);
@@ -305,7 +306,7 @@ TEST_F(GamepadTest, HitsDeathAndBuildingsRumbleUnlessRumbleIsOff) {
     EXPECT_GT(pad.rumbles[1].low, 0) << "inside a building";
 
     settings.rumble = 0;
-    report.events.assign(1, {GameEvent::Kind::BirdDied, 0, 0, {}});
+    report.events.assign(1, GameEvent::Died({}));
     GameClock::SetTickTime(GameClock::TickTime() + 10000);
     HandOutTick(report);
     EXPECT_EQ(pad.rumbles.size(), 2u) << "--no-rumble";

@@ -171,22 +171,22 @@ TEST(PadMapperTest, TheFocusWalksTheMenuAndClicksWhereAMouseWould) {
 TEST(RumbleRulesTest, HitsTapInsideBuzzesDeathShakesAndNoWeakerEffectCutsAStrongerShort) {
     RumbleRules rules;
     RumbleRules::Effect effect;
-    EXPECT_FALSE(rules.Take({{GameEvent::Kind::Drop, 0, 0, {}}}, 0, effect));
-    EXPECT_FALSE(rules.Take({{GameEvent::Kind::Inside, MapObject::KindPark, 0, {}}}, 0, effect))
+    EXPECT_FALSE(rules.Take({GameEvent::Dropped({})}, 0, effect));
+    EXPECT_FALSE(rules.Take({GameEvent::InsideOf(MapObject::KindPark, {})}, 0, effect))
         << "a park heals quietly";
-    ASSERT_TRUE(rules.Take({{GameEvent::Kind::PedHit, 0, 0, {}}}, 0, effect));
+    ASSERT_TRUE(rules.Take({GameEvent::PedHitAt({}, false)}, 0, effect));
     EXPECT_EQ(effect.milliseconds, RumbleRules::hit.milliseconds);
     EXPECT_LT(effect.high, 0.5f) << "short and light";
     // Every tick inside renews the buzz, over a hit still running.
     for (unsigned int t = 16; t < 100; t += 16) {
-        ASSERT_TRUE(rules.Take({{GameEvent::Kind::Inside, MapObject::KindBuilding, 0, {}},
-                                {GameEvent::Kind::CarHit, 0, 0, {}}},
-                               t, effect));
+        ASSERT_TRUE(rules.Take(
+            {GameEvent::InsideOf(MapObject::KindBuilding, {}), GameEvent::CarHitAt({}, false)}, t,
+            effect));
         EXPECT_EQ(effect.strength, RumbleRules::inside.strength);
     }
-    ASSERT_TRUE(rules.Take({{GameEvent::Kind::BirdDied, 0, 0, {}}}, 200, effect));
+    ASSERT_TRUE(rules.Take({GameEvent::Died({})}, 200, effect));
     EXPECT_EQ(effect.low, 1.0f);
-    EXPECT_FALSE(rules.Take({{GameEvent::Kind::PedHit, 0, 0, {}}}, 300, effect))
+    EXPECT_FALSE(rules.Take({GameEvent::PedHitAt({}, false)}, 300, effect))
         << "a hit does not cut death's shake short";
-    EXPECT_TRUE(rules.Take({{GameEvent::Kind::PedHit, 0, 0, {}}}, 1000, effect));
+    EXPECT_TRUE(rules.Take({GameEvent::PedHitAt({}, false)}, 1000, effect));
 }

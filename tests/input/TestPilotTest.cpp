@@ -6,18 +6,18 @@
 // The advice holds if the bird stays above the rooftops for a minute from
 // START at level 1.
 
+#include "base/GameClock.h"
+#include "base/Settings.h"
 #include "city/MapObject.h"
+#include "game/Commands.h"
+#include "game/GameMenus.h"
+#include "game/GameTick.h"
+#include "game/Globals.h"
+#include "game/ShellState.h"
 #include "input/PadMapper.h"
 #include "input/VirtualPad.h"
-#include "shell/GameClock.h"
-#include "shell/GameMenus.h"
-#include "shell/Globals.h"
-#include "shell/Input.h"
 #include "shell/Pads.h"
-#include "shell/Settings.h"
-#include "shell/Shell.h"
 #include "shell/ShellTestSupport.h"
-#include "shell/Tick.h"
 #include "shell/Windows.h"
 #include "support/GlContext.h"
 
@@ -195,7 +195,7 @@ TEST_P(TestPilotTest, TheFirstFlightAdviceKeepsTheBirdAboveTheRooftopsForAMinute
         bool inBuilding = false;
         for (const GameEvent& event : report.events) {
             inBuilding = inBuilding || (event.kind == GameEvent::Kind::Inside &&
-                                        event.detail == MapObject::KindBuilding);
+                                        event.objectKind == MapObject::KindBuilding);
         }
         lowest = std::min(lowest, bird.GetEyeZ());
         if (inBuilding || !bird.IsAlive() || bird.GetHealth() < Bird::maxHealth ||

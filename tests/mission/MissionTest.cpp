@@ -1,5 +1,5 @@
 #include "mission/Mission.h"
-#include "shell/GameClock.h"
+#include "base/GameClock.h"
 #include "shell/ShellTestSupport.h"
 
 #include <gtest/gtest.h>

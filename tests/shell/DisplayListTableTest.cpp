@@ -1,4 +1,4 @@
-#include "shell/DisplayListTable.h"
+#include "base/DisplayListTable.h"
 #include "support/GlContext.h"
 
 #include <GL/freeglut.h>

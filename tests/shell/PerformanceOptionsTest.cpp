@@ -2,10 +2,11 @@
 // --classic-renderer on the command line, the timedemo's statistics and
 // script, and the idle handler's nap between ticks.
 
-#include "shell/GameClock.h"
-#include "shell/Globals.h"
-#include "shell/Settings.h"
-#include "shell/Shell.h"
+#include "base/GameClock.h"
+#include "base/Settings.h"
+#include "game/GameTick.h"
+#include "game/Globals.h"
+#include "game/ShellState.h"
 #include "shell/ShellTestSupport.h"
 #include "shell/Tick.h"
 #include "shell/Timedemo.h"

@@ -1,10 +1,11 @@
 #include "shell/ShellTestSupport.h"
 
-#include "shell/GameClock.h"
-#include "shell/GameMenus.h"
-#include "shell/Globals.h"
+#include "base/GameClock.h"
+#include "game/GameMenus.h"
+#include "game/Globals.h"
+#include "game/ShellState.h"
 #include "shell/Settings.h"
-#include "shell/Shell.h"
+#include "shell/ShellHost.h"
 #include "shell/Windows.h"
 #include "support/GlContext.h"
 
@@ -27,6 +28,10 @@ struct TempDirectory {
         std::filesystem::remove_all(path, ignored);
     }
 };
+
+// The tests drive the game as the shell runs it: its inputs reach the
+// session, its ticks the listeners.
+const bool shellHosts = (UseShellHost(), true);
 
 const std::filesystem::path& Directory() {
     static const TempDirectory directory;

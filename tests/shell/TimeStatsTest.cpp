@@ -1,4 +1,4 @@
-#include "shell/TimeStats.h"
+#include "base/TimeStats.h"
 #include "shell/ShellTestSupport.h"
 
 #include <gtest/gtest.h>

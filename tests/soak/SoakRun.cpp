@@ -12,13 +12,13 @@
 // textures/ and config/ like the game's own.
 
 #include "actors/Fries.h"
-#include "shell/GameClock.h"
-#include "shell/GameMenus.h"
-#include "shell/Globals.h"
+#include "base/GameClock.h"
+#include "game/GameMenus.h"
+#include "game/GameTick.h"
+#include "game/Globals.h"
+#include "game/ShellState.h"
 #include "shell/Settings.h"
-#include "shell/Shell.h"
 #include "shell/Startup.h"
-#include "shell/Tick.h"
 #include "shell/Timedemo.h"
 #include "shell/Windows.h"
 

@@ -4,14 +4,15 @@
 #include "actors/Fries.h"
 #include "actors/HandMadeMap.h"
 #include "actors/Ped.h"
+#include "base/GameClock.h"
 #include "city/Building.h"
 #include "city/Park.h"
-#include "shell/GameClock.h"
-#include "shell/Globals.h"
+#include "game/Commands.h"
+#include "game/GameTick.h"
+#include "game/Globals.h"
+#include "game/ShellState.h"
 #include "shell/Input.h"
-#include "shell/Shell.h"
 #include "shell/ShellTestSupport.h"
-#include "shell/Tick.h"
 #include "sound/RecordingOutput.h"
 #include "support/GlContext.h"
 
@@ -69,13 +70,11 @@ protected:
             gameSound.Play(event);
         }
     }
-    static void Hear(const GameEvent::Kind kind, const int detail = 0, const Point place = {}) {
-        gameSound.Play({kind, detail, 0, place});
-    }
+    static void Hear(const GameEvent& event) { gameSound.Play(event); }
     // A drop as the shell makes it: the bird lets go, and the sound hears it.
     void Drop() {
         if (world->GetBird().DropPoop()) {
-            Hear(GameEvent::Kind::Drop, 0, world->GetBird().GetEye());
+            Hear(GameEvent::Dropped(world->GetBird().GetEye()));
         }
     }
 
@@ -126,7 +125,7 @@ TEST_F(GameSoundTest, EachEventPlaysItsSoundWhereItHappensAndDrawsNoRandomNumber
     HearWorld();
     EXPECT_EQ(out->onBird, (std::vector<SoundId>{SoundId::FriesPoop, SoundId::FriesWideView,
                                                  SoundId::FriesNormalView}));
-    Hear(GameEvent::Kind::MenuAction);
+    Hear(GameEvent::Acted(GameEvent::MainMenu, 0, {}));
     EXPECT_EQ(out->interface, std::vector<SoundId>{SoundId::Click});
 
     // Actors draw random numbers when they are made, the sound never.
@@ -134,9 +133,9 @@ TEST_F(GameSoundTest, EachEventPlaysItsSoundWhereItHappensAndDrawsNoRandomNumber
     const int expectedRandom = std::rand();
     std::srand(77);
     for (int tick = 0; tick < 30; ++tick) {
-        Hear(GameEvent::Kind::PedHit, 0, ped->GetPosition());
-        Hear(GameEvent::Kind::FriesEaten, tick % 3);
-        Hear(GameEvent::Kind::Inside, MapObject::KindPark);
+        Hear(GameEvent::PedHitAt(ped->GetPosition(), false));
+        Hear(GameEvent::Eaten(tick % 3, {}));
+        Hear(GameEvent::InsideOf(MapObject::KindPark, {}));
         gameSound.Update(*world, tick % 2 == 0);
     }
     EXPECT_EQ(std::rand(), expectedRandom) << "sound leaves the game's random sequence alone";
@@ -151,12 +150,12 @@ TEST_F(GameSoundTest, AMenuPausesTheWorldOnceAndSilencesItsEventsButNotTheInterf
     const auto loops = out->loops.size();
 
     Drop(); // Space works behind the menu
-    Hear(GameEvent::Kind::PedHit, 0, Point(1, 2, 3));
-    Hear(GameEvent::Kind::CarHit, 0, Point(1, 2, 3));
-    Hear(GameEvent::Kind::FriesEaten, Fries::KindPoop);
-    Hear(GameEvent::Kind::MenuAction);
-    Hear(GameEvent::Kind::MissionComplete);
-    Hear(GameEvent::Kind::Inside, MapObject::KindBuilding);
+    Hear(GameEvent::PedHitAt(Point(1, 2, 3), false));
+    Hear(GameEvent::CarHitAt(Point(1, 2, 3), false));
+    Hear(GameEvent::Eaten(Fries::KindPoop, {}));
+    Hear(GameEvent::Acted(GameEvent::MainMenu, 0, {}));
+    Hear(GameEvent::Completed(2));
+    Hear(GameEvent::InsideOf(MapObject::KindBuilding, {}));
     gameSound.Update(*world, true);
     EXPECT_TRUE(out->placed.empty());
     EXPECT_TRUE(out->onBird.empty());
@@ -334,7 +333,7 @@ TEST_F(GameSoundTest, AMenuControlClicksWhenItActsNotWhenHovered) {
                                   menu.GetItem(item)->GetY() + 5.0f);
             menu.SetMouseFlags(0, 0, up);
             if (menu.HandleMouse() != Menu::noItem) {
-                Hear(GameEvent::Kind::MenuAction, item);
+                Hear(GameEvent::Acted(GameEvent::MainMenu, item, {}));
             }
         }
     }

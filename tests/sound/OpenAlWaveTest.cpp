@@ -2,7 +2,7 @@
 
 #include "actors/Car.h"
 #include "actors/HandMadeMap.h"
-#include "shell/GameClock.h"
+#include "base/GameClock.h"
 #include "shell/ShellTestSupport.h"
 #include "sound/GameSound.h"
 #include "support/GlContext.h"

@@ -204,9 +204,9 @@ TEST_F(CollisionTest, ATickReportsItsHitsTheObjectAroundTheBirdAndItsMealInOrder
     EXPECT_EQ(first[0].place.GetX(), pedAt.GetX());
     EXPECT_EQ(first[0].place.GetY(), pedAt.GetY());
     EXPECT_EQ(first[1].kind, GameEvent::Kind::Inside);
-    EXPECT_EQ(first[1].detail, MapObject::KindBuilding);
+    EXPECT_EQ(first[1].objectKind, MapObject::KindBuilding);
     EXPECT_EQ(first[2].kind, GameEvent::Kind::FriesEaten);
-    EXPECT_EQ(first[2].detail, Fries::KindWideView);
+    EXPECT_EQ(first[2].friesKind, Fries::KindWideView);
 
     // The building's last bite is reported as the bird's death, once.
     bird.SetEye(550.0f, 550.0f, 60.0f);

@@ -2,7 +2,7 @@
 #include "actors/Cloud.h"
 #include "actors/Fries.h"
 #include "actors/Ped.h"
-#include "shell/Settings.h"
+#include "base/Settings.h"
 #include "shell/ShellTestSupport.h"
 #include "world/World.h"
 

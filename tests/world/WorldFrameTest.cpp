@@ -1,7 +1,7 @@
 #include "actors/Ped.h"
-#include "shell/GameClock.h"
-#include "shell/Globals.h"
-#include "shell/Settings.h"
+#include "base/GameClock.h"
+#include "base/Settings.h"
+#include "game/Globals.h"
 #include "shell/ShellTestSupport.h"
 #include "support/GlContext.h"
 

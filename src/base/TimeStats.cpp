@@ -1,6 +1,6 @@
-#include "shell/TimeStats.h"
+#include "base/TimeStats.h"
 
-#include "shell/GameClock.h"
+#include "base/GameClock.h"
 
 #include <fstream>
 

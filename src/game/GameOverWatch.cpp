@@ -1,4 +1,4 @@
-#include "shell/TickReport.h"
+#include "game/GameOverWatch.h"
 
 #include "world/World.h"
 
@@ -7,10 +7,10 @@ bool GameOverWatch::Check(const World& game, GameEvent& ended) {
     const bool timeUp = game.GetMission().TimeIsUp();
     bool over = false;
     if (timeUp && !wasTimeUp) {
-        ended = {GameEvent::Kind::GameOver, GameEvent::TimeUp, 0, {}};
+        ended = GameEvent::Ended(GameEvent::Reason::TimeUp);
         over = true;
     } else if (dead && !wasDead && !timeUp) {
-        ended = {GameEvent::Kind::GameOver, GameEvent::Died, 0, {}};
+        ended = GameEvent::Ended(GameEvent::Reason::Died);
         over = true;
     }
     wasDead = dead;

@@ -1,4 +1,4 @@
-#include "shell/GameClock.h"
+#include "base/GameClock.h"
 
 #include <chrono>
 #include <thread>

@@ -1,4 +1,4 @@
-#include "shell/DrawText.h"
+#include "base/DrawText.h"
 
 #include <GL/freeglut.h>
 

@@ -1,19 +1,21 @@
-#include "shell/GameMenus.h"
+#include "game/GameMenus.h"
 
-#include "shell/Globals.h"
-#include "shell/Session.h"
-#include "shell/Settings.h"
-#include "shell/Shell.h"
+#include "base/Settings.h"
+#include "game/GameHost.h"
+#include "game/Globals.h"
+#include "game/ShellState.h"
 
 #include <GL/freeglut.h>
-
-#include <cstdlib>
 
 namespace {
 
 constexpr long long slowestGameSpeed = 1; // ticks per second; 0 would stop the clock
 
 } // namespace
+
+bool MenuTakesPointer(const Menu& menu) {
+    return menu.IsVisible() && (&menu != &mainMenu || !configMenu.IsVisible());
+}
 
 void ShowMainMenu(const char* title) {
     mainMenu.SetTitle(title);
@@ -37,11 +39,11 @@ void ConfigAction() {
 }
 
 void QuitAction() {
-    EndSession();
+    Host().Quit();
 }
 
 void SaveAction() {
-    SaveConfig();
+    Host().SaveSettings();
 }
 
 void MainMenuAction() {

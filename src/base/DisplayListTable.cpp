@@ -1,4 +1,4 @@
-#include "shell/DisplayListTable.h"
+#include "base/DisplayListTable.h"
 
 #include <GL/freeglut.h>
 

@@ -1,23 +1,13 @@
 #pragma once
 
-#include "shell/TickReport.h"
+#include "game/GameOverWatch.h"
 
-// The game shell: the main window, the GLUT callbacks and the fixed-rate game
-// tick, split by concern:
-//   Input.h     every input becomes a Command and goes through ApplyCommand
-//   Tick.h      the idle call and the tick (RunTick), which returns a TickReport
-//   Listeners.h where reported events go: the sound and the HUD's flash
-//   Windows.h   the main window, the second view, the frame and reshapes
-//   Startup.h   the seed and building the game
-// This header holds what they share: the shell's state between callbacks.
-//
-// The callbacks stay thin so that tests can drive the shell without GLUT:
-// OnIdle samples the game clock and calls RunTick, which takes the time as an
-// argument; every input callback only hands a Command to ApplyCommand, which
-// tests call directly. Nothing here touches GLUT until CreateMainWindow has
-// made the window.
-
-// ShellState: what the shell remembers between callbacks.
+// The state the game keeps between callbacks, which the commands, the tick
+// and the menus' buttons read and write: the pointer and its steering, the
+// mouse flags the menus take at the next tick, the speed change, the tick's
+// deadline, the intro text's timeout. It is the shell's state in the sense
+// that the GLUT callbacks fill it; it needs no window. Both globals are
+// defined in shell/Tick.cpp.
 struct ShellState {
     int mainWindowId = 0;  // 0 until the window exists
     int secondViewId = -1; // -1 while the second view is closed
@@ -50,5 +40,3 @@ constexpr float introY = -300.0f;
 // The speed changes that 'w' or Up and 's' or Down ask for.
 constexpr float speedUpStep = 2.0f;
 constexpr float slowDownStep = -3.0f;
-constexpr int mainWindowSize = 800;
-constexpr int secondViewSize = 200;

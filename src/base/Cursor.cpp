@@ -1,0 +1,19 @@
+#include "base/Cursor.h"
+
+#include <GL/freeglut.h>
+
+namespace {
+
+bool windowShown = false;
+
+} // namespace
+
+void Cursor::UseWindow(const bool hasWindow) {
+    windowShown = hasWindow;
+}
+
+void Cursor::Set(const int glutCursor) {
+    if (windowShown) {
+        glutSetCursor(glutCursor);
+    }
+}

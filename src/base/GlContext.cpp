@@ -1,0 +1,7 @@
+#include "base/GlContext.h"
+
+#include <GL/glx.h>
+
+bool GlContextCurrent() {
+    return glXGetCurrentContext() != nullptr;
+}
