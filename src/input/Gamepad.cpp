@@ -31,6 +31,15 @@ constexpr ButtonName buttonNames[] = {
     {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, PadState::DpadRight},
 };
 
+const ButtonName* NameOf(const int sdlButton) {
+    for (const ButtonName& name : buttonNames) {
+        if (name.sdl == sdlButton) {
+            return &name;
+        }
+    }
+    return nullptr;
+}
+
 float Axis(SDL_GameController* pad, const SDL_GameControllerAxis axis) {
     return std::clamp(static_cast<float>(SDL_GameControllerGetAxis(pad, axis)) / axisRange, -1.0f,
                       1.0f);
@@ -72,8 +81,10 @@ void Gamepad::Close() {
     for (int i = 0; i < padCount; ++i) {
         SDL_GameControllerClose(pads[i]);
         pads[i] = nullptr;
+        held[i] = 0;
     }
     padCount = 0;
+    last = PadState{};
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
     SDL_Quit();
     open = false;
@@ -92,6 +103,7 @@ void Gamepad::Attach(const int deviceIndex) {
     }
     SDL_GameController* pad = SDL_GameControllerOpen(deviceIndex);
     if (pad != nullptr) {
+        held[padCount] = 0;
         pads[padCount++] = pad;
     }
 }
@@ -101,40 +113,86 @@ bool Gamepad::Detach(const int instanceId) {
         if (SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pads[i])) == instanceId) {
             SDL_GameControllerClose(pads[i]);
             pads[i] = pads[--padCount];
+            held[i] = held[padCount];
             pads[padCount] = nullptr;
+            held[padCount] = 0;
             return true;
         }
     }
     return false;
 }
 
-PadState Gamepad::Poll() {
+PadState Gamepad::Now(const uint32_t buttons[maxPads]) const {
     PadState state;
-    if (!open) {
-        return state;
-    }
-    SDL_Event event;
-    while (SDL_PollEvent(&event) != 0) {
-        if (event.type == SDL_CONTROLLERDEVICEADDED) {
-            Attach(event.cdevice.which);
-        } else if (event.type == SDL_CONTROLLERDEVICEREMOVED && Detach(event.cdevice.which)) {
-            state.unplugged = true;
-        }
-    }
     state.pads = padCount;
     for (int i = 0; i < padCount; ++i) {
         SDL_GameController* pad = pads[i];
-        for (const ButtonName& name : buttonNames) {
-            if (SDL_GameControllerGetButton(pad, name.sdl) != 0) {
-                state.Press(name.pad);
-            }
-        }
+        state.buttons |= buttons[i];
         Merge(state.leftX, Axis(pad, SDL_CONTROLLER_AXIS_LEFTX));
         Merge(state.leftY, Axis(pad, SDL_CONTROLLER_AXIS_LEFTY));
         Merge(state.leftTrigger, Axis(pad, SDL_CONTROLLER_AXIS_TRIGGERLEFT));
         Merge(state.rightTrigger, Axis(pad, SDL_CONTROLLER_AXIS_TRIGGERRIGHT));
     }
     return state;
+}
+
+PadReadings Gamepad::Poll() {
+    PadReadings readings;
+    if (!open) {
+        readings.Add(PadState{});
+        return readings;
+    }
+    // Between reads SDL queues the pads' events in the order they came: a
+    // press and its release both wait there, though the button is up by now.
+    bool unplugged = false;
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) {
+        if (event.type == SDL_CONTROLLERDEVICEADDED) {
+            Attach(event.cdevice.which);
+        } else if (event.type == SDL_CONTROLLERDEVICEREMOVED && Detach(event.cdevice.which)) {
+            unplugged = true;
+        } else if (event.type == SDL_CONTROLLERBUTTONDOWN || event.type == SDL_CONTROLLERBUTTONUP) {
+            const int index = IndexOf(event.cbutton.which);
+            const ButtonName* name = NameOf(event.cbutton.button);
+            if (index < 0 || name == nullptr) {
+                continue;
+            }
+            const uint32_t bit = 1u << name->pad;
+            held[index] =
+                event.cbutton.state == SDL_PRESSED ? held[index] | bit : held[index] & ~bit;
+            PadState changed = last;
+            changed.pads = padCount;
+            changed.buttons = 0;
+            for (int i = 0; i < padCount; ++i) {
+                changed.buttons |= held[i];
+            }
+            changed.unplugged = unplugged;
+            readings.Add(changed);
+        }
+    }
+    // Then the pads as they are: what SDL says of each button now.
+    for (int i = 0; i < padCount; ++i) {
+        held[i] = 0;
+        for (const ButtonName& name : buttonNames) {
+            if (SDL_GameControllerGetButton(pads[i], name.sdl) != 0) {
+                held[i] |= 1u << name.pad;
+            }
+        }
+    }
+    last = Now(held);
+    last.unplugged = unplugged;
+    readings.Add(last);
+    last.unplugged = false;
+    return readings;
+}
+
+int Gamepad::IndexOf(const int instanceId) const {
+    for (int i = 0; i < padCount; ++i) {
+        if (SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pads[i])) == instanceId) {
+            return i;
+        }
+    }
+    return -1;
 }
 
 void Gamepad::Rumble(const float low, const float high, const unsigned int milliseconds) {

@@ -30,18 +30,24 @@ public:
     bool IsOpen() const { return open; }
     int PadCount() const { return padCount; }
 
-    // Takes the pads plugged in or pulled out since the last call, then
-    // reads them all together.
-    PadState Poll();
+    // Takes the pads plugged in or pulled out since the last call and every
+    // press and release of their buttons, in order, then reads them all
+    // together as they are now.
+    PadReadings Poll();
     // Runs the motors of every pad that has them; strengths 0..1.
     void Rumble(float low, float high, unsigned int milliseconds);
 
 private:
     void Attach(int deviceIndex);
     bool Detach(int instanceId);
+    int IndexOf(int instanceId) const; // -1: not one of ours
+    // The pads as they are now, with these buttons held on each.
+    PadState Now(const uint32_t buttons[maxPads]) const;
 
     bool open = false;
     Devices accepted = Devices::All;
     _SDL_GameController* pads[maxPads] = {};
     int padCount = 0;
+    uint32_t held[maxPads] = {}; // each pad's buttons, as its events left them
+    PadState last;               // the pads as the last read left them
 };

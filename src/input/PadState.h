@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-// PadState: what the pads show at one moment, read once per idle call. With
+// PadState: what the pads show at one moment. With
 // several pads attached their buttons count together and each axis comes from
 // the pad that deflects it most, so any of them can play.
 struct PadState {
@@ -31,4 +31,19 @@ struct PadState {
 
     bool Held(const Button button) const { return (buttons & (1u << button)) != 0; }
     void Press(const Button button) { buttons |= 1u << button; }
+};
+
+// PadReadings: what one read of the pads (once per idle call) saw, in order:
+// the pads after each press and release of a button since the last read,
+// then the pads as they are now. A button pressed and let go between two
+// reads, however slow the frames, is one reading with it held and one
+// without.
+struct PadReadings {
+    static constexpr int capacity = 32;
+    PadState states[capacity];
+    int count = 0;
+
+    // More changes than fit (a pad's buttons hammered through a frame of
+    // seconds) fold into the last reading.
+    void Add(const PadState& state) { states[count < capacity ? count++ : capacity - 1] = state; }
 };

@@ -3,6 +3,7 @@
 #include "base/GameClock.h"
 #include "base/Settings.h"
 #include "game/Commands.h"
+#include "game/GameMenus.h"
 #include "game/Globals.h"
 #include "game/ShellState.h"
 #include "input/PadMapper.h"
@@ -33,15 +34,15 @@ MenuScreen::ControlKind KindOf(const MenuItem* item) {
     return MenuScreen::ControlKind::Button;
 }
 
-// The menu in front: the configuration menu when both are shown, as it lies
-// over the main menu.
+// The menu in front, which takes the focus: the configuration menu when both
+// are shown, as it lies over the main menu.
 MenuScreen FrontMenu() {
     MenuScreen screen;
     const Menu* menu = nullptr;
-    if (configMenu.IsVisible()) {
+    if (MenuTakesPointer(configMenu)) {
         menu = &configMenu;
         screen.front = MenuScreen::Front::Config;
-    } else if (mainMenu.IsVisible()) {
+    } else if (MenuTakesPointer(mainMenu)) {
         menu = &mainMenu;
         screen.front = MenuScreen::Front::Main;
     } else {
@@ -104,19 +105,24 @@ void PollPads(const unsigned int now) {
         plugChecked = true;
         lastPlugCheck = now;
     }
-    const PadState pad = gamepad.Poll();
-    if (pad.pads == 0 && !pad.unplugged && mapper.AtRest()) {
-        return;
-    }
-    PadContext context;
-    context.menus = FrontMenu();
-    context.secondViewOpen = shell.secondViewId != -1;
-    context.pointerX = shell.mouseX;
-    context.pointerY = shell.mouseY;
-    PadCommands commands;
-    mapper.Update(pad, context, now, commands);
-    for (int i = 0; i < commands.count; ++i) {
-        ApplyCommand(commands.items[i]);
+    // Every press and release since the last read, in order, each carried
+    // out as it came: a quick tap between two slow frames still counts.
+    const PadReadings readings = gamepad.Poll();
+    for (int r = 0; r < readings.count; ++r) {
+        const PadState& pad = readings.states[r];
+        if (pad.pads == 0 && !pad.unplugged && mapper.AtRest()) {
+            continue;
+        }
+        PadContext context;
+        context.menus = FrontMenu();
+        context.secondViewOpen = world.GetBird().secondViewOpen != 0;
+        context.pointerX = shell.mouseX;
+        context.pointerY = shell.mouseY;
+        PadCommands commands;
+        mapper.Update(pad, context, now, commands);
+        for (int i = 0; i < commands.count; ++i) {
+            ApplyCommand(commands.items[i]);
+        }
     }
 }
 

@@ -13,6 +13,7 @@
 #include "input/VirtualPad.h"
 #include "shell/Listeners.h"
 #include "shell/Pads.h"
+#include "shell/Session.h"
 #include "shell/ShellTestSupport.h"
 #include "shell/Tick.h"
 #include "shell/Windows.h"
@@ -92,14 +93,14 @@ protected:
     std::vector<std::unique_ptr<VirtualPad>> pads;
 };
 
-struct Flight {
+struct FlightState {
     float polar;
     float azimuth;
     float eye[3];
     float speed;
 };
 
-Flight Now() {
+FlightState Now() {
     const Bird& bird = world.GetBird();
     return {bird.GetPolarAngle(),
             bird.GetAzimuth(),
@@ -107,7 +108,7 @@ Flight Now() {
             bird.GetSpeed()};
 }
 
-void ExpectSame(const Flight& a, const Flight& b) {
+void ExpectSame(const FlightState& a, const FlightState& b) {
     EXPECT_EQ(a.polar, b.polar);
     EXPECT_EQ(a.azimuth, b.azimuth);
     EXPECT_EQ(a.speed, b.speed);
@@ -133,7 +134,7 @@ TEST_F(GamepadTest, AFullStickSteersAsThePointerAtTheWindowsEdge) {
         Play();
         ApplyCommand(Command::PointerAt(c.pointerX, c.pointerY));
         Ticks(20);
-        const Flight byPointer = Now();
+        const FlightState byPointer = Now();
 
         FreshGame();
         ApplyCommand(Command::PointerAt(400, 400));
@@ -175,7 +176,7 @@ TEST_F(GamepadTest, AHeldTriggerChangesTheSpeedAsAHeldKeyAndAAndStartActAsTheirK
         }
         RunTick(now);
     }
-    const Flight byKey = Now();
+    const FlightState byKey = Now();
 
     FreshGame();
     Play();
@@ -250,6 +251,83 @@ TEST_F(GamepadTest, TheWholeMenuPathByPadAlone) {
     Tap(pad, SDL_CONTROLLER_BUTTON_A);
     EXPECT_FALSE(mainMenu.IsVisible()) << "RESUME";
     EXPECT_TRUE(RunTick(shell.nextTickTime + 1).updated) << "the game goes on";
+    std::filesystem::current_path(before);
+}
+
+// A press and its release while the game draws one slow frame: both reach
+// SDL's queue before the pads are read again.
+void QuickTap(VirtualPad& pad, const SDL_GameControllerButton button) {
+    pad.Press(button);
+    SDL_PumpEvents();
+    pad.Press(button, false);
+    SDL_PumpEvents();
+}
+
+TEST_F(GamepadTest, PressesBetweenTwoReadsEachCountInOrder) {
+    VirtualPad& pad = Plug();
+    Play();
+    const int poop = world.GetBird().GetPoop();
+    QuickTap(pad, SDL_CONTROLLER_BUTTON_A);
+    Ticks(1);
+    EXPECT_EQ(world.GetBird().GetPoop(), poop - 1) << "one tap, one drop";
+    QuickTap(pad, SDL_CONTROLLER_BUTTON_A);
+    QuickTap(pad, SDL_CONTROLLER_BUTTON_A);
+    Ticks(1);
+    EXPECT_EQ(world.GetBird().GetPoop(), poop - 3) << "two taps, two drops";
+
+    // In the menus a quick A acts on the focused control: Start opens the
+    // main menu with START focused, the d-pad moves to RESUME.
+    QuickTap(pad, SDL_CONTROLLER_BUTTON_START);
+    Ticks(1);
+    ASSERT_TRUE(mainMenu.IsVisible());
+    QuickTap(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    Ticks(1);
+    EXPECT_STREQ(mainMenu.GetToolTipLine(), "Resume the game");
+    QuickTap(pad, SDL_CONTROLLER_BUTTON_A);
+    Ticks(3);
+    EXPECT_FALSE(mainMenu.IsVisible()) << "RESUME";
+    EXPECT_EQ(world.GetBird().GetPoop(), poop - 3) << "A in a menu drops nothing";
+}
+
+// After a death the main menu is shown at every tick, under the
+// configuration menu once CONFIG opened it: the pad's way through must not
+// reach the hidden main menu.
+TEST_F(GamepadTest, AfterADeathThePadGoesThroughTheConfigurationMenuAndQuits) {
+    const std::filesystem::path folder = TempPath("pad_death");
+    std::filesystem::create_directories(folder / "config");
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    VirtualPad& pad = Plug();
+    Play();
+    world.GetBird().Damage(Bird::maxHealth);
+    Ticks(2);
+    ASSERT_STREQ(mainMenu.GetTitle(), "Ohhh you died!");
+    const int trees = settings.showTrees;
+    for (const SDL_GameControllerButton button :
+         {SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_DPAD_DOWN}) {
+        Tap(pad, button); // from START to CONFIG
+    }
+    Tap(pad, SDL_CONTROLLER_BUTTON_A);
+    ASSERT_TRUE(configMenu.IsVisible()) << "CONFIG";
+    Tap(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN); // Show trees
+    Tap(pad, SDL_CONTROLLER_BUTTON_A);
+    EXPECT_NE(settings.showTrees, trees);
+    for (int i = 0; i < 3; ++i) {
+        Tap(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN); // to Save
+    }
+    Tap(pad, SDL_CONTROLLER_BUTTON_A);
+    EXPECT_NE(ReadFile("config/gullmar.config")
+                  .find("POOP_SHOW_TREES\n" + std::to_string(settings.showTrees)),
+              std::string::npos);
+    Tap(pad, SDL_CONTROLLER_BUTTON_B);
+    Ticks(3);
+    EXPECT_FALSE(configMenu.IsVisible()) << "the hidden main menu kept no click to reopen it";
+    ASSERT_TRUE(mainMenu.IsVisible());
+    Tap(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN); // from CONFIG, where the focus was left
+    EXPECT_STREQ(mainMenu.GetToolTipLine(), "Quit the game");
+    EXPECT_FALSE(EndRequested());
+    Tap(pad, SDL_CONTROLLER_BUTTON_A);
+    EXPECT_TRUE(EndRequested()) << "QUIT: the idle call ends the game";
     std::filesystem::current_path(before);
 }
 

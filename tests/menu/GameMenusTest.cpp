@@ -5,11 +5,17 @@
 #include "game/Globals.h"
 #include "game/ShellState.h"
 #include "shell/Input.h"
+#include "shell/Session.h"
+#include "shell/ShellTestSupport.h"
 #include "shell/Windows.h"
 #include "support/GlContext.h"
 
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -28,6 +34,7 @@ protected:
     }
     void TearDown() override {
         settings = saved;
+        world.GetBird().Reset();
         mainMenu.Hide();
         configMenu.Hide();
     }
@@ -73,25 +80,73 @@ TEST_F(GameMenusTest, MenusHoldTheGamesItemsInOrder) {
     EXPECT_STREQ(configMenu.GetItem(5)->GetLabel(), " Main Menu ");
 }
 
-TEST_F(GameMenusTest, TheConfigurationMenuActsAtOnceAndOncePerRelease) {
-    configMenu.Show();
-    configMenu.Draw(); // sizes the slider from its full label
-    // Several ticks after one release: the check box flips once, not back again.
-    settings.showTrees = 1;
-    ClickOn(configMenu.GetItem(1), 4);
-    EXPECT_EQ(settings.showTrees, 0);
-    settings.textureTarget = 0;
-    ClickOn(configMenu.GetItem(2), 4);
-    EXPECT_EQ(settings.textureTarget, 3553);
-    // The game speed slider acts in the same tick, and stops at 1.
-    settings.gameSpeed = 2;
-    ClickOn(configMenu.GetItem(0), 1);
-    EXPECT_EQ(settings.gameSpeed, 1);
-    ClickOn(configMenu.GetItem(0), 1);
-    EXPECT_EQ(settings.gameSpeed, 1);
-    ClickOn(configMenu.GetItem(5), 1); // " Main Menu "
-    EXPECT_FALSE(configMenu.IsVisible());
-    EXPECT_TRUE(mainMenu.IsVisible());
+// The configuration menu lies over the main menu, whose controls it hides:
+// after a death (the main menu is shown again at every tick) or through the
+// keys, a click on a control of the configuration menu acts on that control
+// alone, once, and never on the main menu under it.
+TEST_F(GameMenusTest, TheConfigurationMenuAloneTakesItsClicksOncePerRelease) {
+    const std::filesystem::path folder = TempPath("menus_save");
+    std::filesystem::create_directories(folder / "config");
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    for (const bool afterDeath : {true, false}) {
+        SCOPED_TRACE(afterDeath ? "after a death" : "both shown by the keys");
+        settings = saved;
+        world.GetBird().Reset();
+        if (afterDeath) {
+            world.GetBird().Damage(Bird::maxHealth);
+            Tick();
+            ClickOn(mainMenu.GetItem(2), 3); // CONFIG; the next tick shows the main menu again
+        } else {
+            OnKeyboard(27, 0, 0);
+            ClickOn(mainMenu.GetItem(2), 2);
+            OnKeyboard('m', 0, 0);
+        }
+        ASSERT_TRUE(configMenu.IsVisible());
+        ASSERT_TRUE(mainMenu.IsVisible());
+        configMenu.Draw(); // sizes the slider from its full label
+        const std::string titleBefore = mainMenu.GetTitle();
+
+        // Each control, clicked: what it changed, after three ticks.
+        const auto clicked = [&](const int item) {
+            std::vector<int> acted;
+            const MenuItem* control = configMenu.GetItem(item);
+            OnMouseMotion(X(control), Y(control));
+            OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, X(control), Y(control));
+            OnMouse(GLUT_LEFT_BUTTON, GLUT_UP, X(control), Y(control));
+            for (int i = 0; i < 3; ++i) {
+                for (const GameEvent& event : RunTick(shell.nextTickTime + 1).events) {
+                    if (event.kind == GameEvent::Kind::MenuAction) {
+                        acted.push_back(event.menu * 10 + event.control);
+                    }
+                }
+            }
+            return acted;
+        };
+        const Settings start = settings;
+        EXPECT_EQ(clicked(0), std::vector<int>{10}); // the slider's '-' end
+        EXPECT_EQ(settings.gameSpeed, start.gameSpeed - 1);
+        EXPECT_EQ(clicked(1), std::vector<int>{11});
+        EXPECT_NE(settings.showTrees, start.showTrees);
+        EXPECT_EQ(clicked(2), std::vector<int>{12});
+        EXPECT_NE(settings.textureTarget, start.textureTarget);
+        EXPECT_EQ(clicked(3), std::vector<int>{13});
+        EXPECT_NE(settings.showClouds, start.showClouds);
+        EXPECT_EQ(clicked(4), std::vector<int>{14}); // Save
+        EXPECT_NE(ReadFile("config/gullmar.config")
+                      .find("POOP_GAME_SPEED\n" + std::to_string(settings.gameSpeed)),
+                  std::string::npos);
+        EXPECT_TRUE(mainMenu.IsVisible()) << "nothing resumed or started the game";
+        EXPECT_EQ(std::string(mainMenu.GetTitle()), titleBefore);
+        EXPECT_EQ(world.GetBird().IsAlive(), !afterDeath) << "no START";
+        EXPECT_FALSE(EndRequested()) << "no QUIT";
+        EXPECT_EQ(clicked(5), std::vector<int>{15}); // Main Menu
+        EXPECT_FALSE(configMenu.IsVisible());
+        EXPECT_TRUE(mainMenu.IsVisible()) << "and the main menu kept no click to act on";
+        mainMenu.Hide();
+        configMenu.Hide();
+    }
+    std::filesystem::current_path(before);
 }
 
 TEST_F(GameMenusTest, TheMainMenuActsOnTheClickAtTheFollowingTickAndOnlyOnce) {
