@@ -54,6 +54,8 @@ public:
     void KeepSessions(const std::string& current);
     // One FlightLine a line, best first; nothing for an empty table.
     void Print(std::FILE* out) const;
+    // The file names of the recordings in the folder, oldest first.
+    std::vector<std::string> Recordings() const;
 
     // The file's text for a table, and the table read from a text: false
     // with `error` (a few words) when the text is not a whole, sound table.
@@ -67,7 +69,6 @@ private:
     // give it when the file is missing or damaged (written back then).
     std::vector<Flight> ReadOrRebuild(bool locked);
     std::vector<Flight> Rebuild() const;
-    std::vector<std::string> Recordings() const;
     // Sets a damaged file aside; the name it now has, or "" when it stays.
     std::string SetAside() const;
     bool Write(const std::vector<Flight>& flights) const;

@@ -539,6 +539,7 @@ bool ReadRecording(const std::string& bytes, Recording& recording, std::string& 
             return false;
         }
         Input chunk(payload, static_cast<size_t>(size));
+        const size_t chunkEnd = static_cast<size_t>(file.Here() - bytes.data());
         if (!headerRead) {
             if (!GetHeader(chunk, recording.header)) {
                 error = "damaged in its header";
@@ -550,6 +551,7 @@ bool ReadRecording(const std::string& bytes, Recording& recording, std::string& 
                 return false;
             }
             headerRead = true;
+            recording.wholeBytes = chunkEnd;
             continue;
         }
         while (!chunk.AtEnd()) {
@@ -570,6 +572,7 @@ bool ReadRecording(const std::string& bytes, Recording& recording, std::string& 
             }
             ended = record.kind == Record::Kind::End;
         }
+        recording.wholeBytes = chunkEnd;
         if (untilTick != 0 && recording.ticks >= untilTick) {
             return true;
         }

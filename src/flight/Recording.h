@@ -121,6 +121,7 @@ struct Recording {
     // the machine lost power) after the last whole chunk, which is where the
     // records end.
     bool cutShort = false;
+    size_t wholeBytes = 0; // the file up to the end of its last whole chunk
 };
 
 // Reads a recording's bytes. On failure, `error` says what is wrong in a few

@@ -25,7 +25,6 @@
 
 namespace {
 
-constexpr const char* flightsFolder = "flights";
 // A checksum every so many ticks: about two seconds at the usual speed.
 constexpr uint32_t checksumEvery = 128;
 

@@ -13,6 +13,9 @@
 // what happens (the inputs as they meant to the game, the frames, the ticks);
 // it never changes the game.
 
+// Where recordings and the best flights are kept, in the folder the game runs in.
+constexpr const char* flightsFolder = "flights";
+
 // After start-up, before the main loop, with when the session began on the
 // wall clock and on the game clock (for a replay: when the recorded one
 // began): its flights are dated from them, and its recording is opened

@@ -60,6 +60,9 @@ int main(int argc, char** argv) {
         // The viewer's pads do not reach a replayed game.
         settings.gamepad = 0;
     }
+    if (settings.record != 0) {
+        FinishCutRecordings(flightsFolder);
+    }
     ChooseSeed();
     ChooseRenderer();
     UseShellHost();

@@ -17,15 +17,7 @@ e2e_log "play: START, a dive with the speed up and drops, until the flight ends"
 [ -z "$(scores)" ] || e2e_fail "--scores printed a table before any flight: $(scores)"
 e2e_start --window-mode --seed=77
 e2e_wait_window
-# START is the first button of the main menu (see menu_test.sh); under the
-# pointer it turns white, once the menu takes the pointer.
-start_lit() {
-    [ "$(timeout 20 import -window "$GAME_WINDOW" -crop 1x1+180+614 +repage -depth 8 txt:- |
-        sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p')" = "255,255,255" ]
-}
-xdotool mousemove --window "$GAME_WINDOW" 200 614
-e2e_wait_for start_lit || e2e_fail "START is not lit under the pointer"
-e2e_click 200 614
+e2e_press_start
 xdotool mousemove --window "$GAME_WINDOW" 400 700
 xdotool key --window "$GAME_WINDOW" w w w space
 xdotool mousemove --window "$GAME_WINDOW" 500 600 key --window "$GAME_WINDOW" space

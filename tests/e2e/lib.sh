@@ -8,6 +8,7 @@
 #   e2e_wait_window                # sets GAME_WINDOW (the "::Gullmar::" window id)
 #   e2e_key Return                 # keys by X keysym name (w, space, Escape, plus)
 #   e2e_click 400 300              # left click at window coordinates
+#   e2e_press_start                # START, once the main menu takes the pointer
 #   e2e_screenshot menu.png        # PNG of the screen, into the run directory
 #   e2e_close_window               # close as a window manager would
 #   e2e_wait_exit                  # sets GAME_STATUS (exit status of the game)
@@ -135,6 +136,18 @@ e2e_key() {
 # e2e_click <x> <y>: moves there, then a left click (press and release).
 e2e_click() {
     xdotool mousemove --window "$GAME_WINDOW" "$1" "$2" click 1
+}
+
+# e2e_press_start: clicks START, the first button of the main menu (see
+# menu_test.sh), once the menu takes the pointer: under it START turns white.
+e2e_press_start() {
+    xdotool mousemove --window "$GAME_WINDOW" 200 614
+    e2e_wait_for start_lit || e2e_fail "START is not lit under the pointer"
+    e2e_click 200 614
+}
+start_lit() {
+    [ "$(timeout 20 import -window "$GAME_WINDOW" -crop 1x1+180+614 +repage -depth 8 txt:- |
+        sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p')" = "255,255,255" ]
 }
 
 # e2e_screenshot <name>: the whole screen, into the run directory.

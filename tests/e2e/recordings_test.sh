@@ -1,0 +1,121 @@
+# Recordings as they end and as they are checked: a game ended by SIGTERM or
+# SIGHUP (the terminal closed, kill, a logout) ends as QUIT does, its flight
+# joins the table and its recording replays to its end; --verify checks a
+# recording without a display (the second view opened, so parks planted their
+# trees twice) and prints the replay's flight lines; a damaged recording gives
+# one line and status 1; a recording cut short (SIGKILL, or cut in half)
+# replays and verifies as far as it goes, says where it ends with status 0,
+# and the next game that starts puts its last flight in the table.
+source "$(dirname "$0")/lib.sh"
+e2e_init "$1"
+
+scores() { (cd "$E2E_RUN" && ./gullmar --scores); }
+not() { ! "$@"; }
+flights_in_table() { scores | grep -c ' points, '; }
+newest_recording() { ls "$E2E_RUN"/flights/*.gullrec 2>/dev/null | tail -n 1; }
+# verify <file> <out>: --verify without a display; sets STATUS.
+verify() {
+    (cd "$E2E_RUN" && env -u DISPLAY timeout 120 ./gullmar --verify="$1") >"$E2E_RUN/$2.out" \
+        2>"$E2E_RUN/$2.err"
+    STATUS=$?
+}
+replay() {
+    (cd "$E2E_RUN" && timeout 120 ./gullmar --window-mode --no-sound --replay="$1") \
+        >"$E2E_RUN/$2.out" 2>"$E2E_RUN/$2.err"
+    STATUS=$?
+}
+# play <seed>: START, the second view, speed, steering and drops.
+play() {
+    e2e_start --window-mode --seed="$1"
+    e2e_wait_window
+    e2e_press_start
+    e2e_key 2
+    xdotool mousemove --window "$GAME_WINDOW" 400 360
+    e2e_key w w w w space
+    sleep 2
+    xdotool mousemove --window "$GAME_WINDOW" 470 380 click 1
+    e2e_key g
+    sleep 1
+    e2e_key g space
+    sleep 1
+}
+
+e2e_log "SIGTERM in play: the game ends as QUIT does"
+play 2024
+kill -TERM "$GAME_PID"
+e2e_wait_exit
+[ "$GAME_STATUS" = 0 ] || e2e_fail "SIGTERM ended the game with status $GAME_STATUS"
+[ "$(flights_in_table)" = 1 ] || e2e_fail "the flight is not in the table: $(scores)"
+recording=$(newest_recording)
+replay "$recording" replayed
+[ "$STATUS" = 0 ] || e2e_fail "its replay ended with status $STATUS: $(cat "$E2E_RUN/replayed.err")"
+[ "$(cat "$E2E_RUN/replayed.out")" = "$(scores)" ] ||
+    e2e_fail "the replay printed '$(cat "$E2E_RUN/replayed.out")', the table says '$(scores)'"
+
+e2e_log "--verify without a display: the replay's lines and what it checked"
+[ -s "$E2E_RUN/gullmar_ts.txt" ] || e2e_fail "the game ended by SIGTERM wrote no timing report"
+rm "$E2E_RUN/gullmar_ts.txt"
+verify "$recording" verified
+[ "$STATUS" = 0 ] || e2e_fail "--verify ended with status $STATUS: $(cat "$E2E_RUN/verified.err")"
+[ "$(head -n -1 "$E2E_RUN/verified.out")" = "$(cat "$E2E_RUN/replayed.out")" ] ||
+    e2e_fail "--verify printed '$(cat "$E2E_RUN/verified.out")'"
+last=$(tail -n 1 "$E2E_RUN/verified.out")
+e2e_log "  $last"
+echo "$last" | grep -Eq '^[0-9]+ ticks and [1-9][0-9]* checksums verified$' ||
+    e2e_fail "--verify's last line: $last"
+[ -z "$(ls "$E2E_RUN"/gullmar_ts.txt 2>/dev/null)" ] || e2e_fail "--verify wrote the timing report"
+
+e2e_log "a byte changed: one line naming the place, status 1"
+size=$(stat -c %s "$recording")
+cp "$recording" "$E2E_RUN/damaged.gullrec"
+printf '\377' | dd of="$E2E_RUN/damaged.gullrec" bs=1 seek=$((size / 2)) conv=notrunc 2>/dev/null
+verify damaged.gullrec damaged
+[ "$STATUS" = 1 ] || e2e_fail "a damaged recording verified with status $STATUS"
+[ "$(wc -l <"$E2E_RUN/damaged.err")" = 1 ] || e2e_fail "not one line: $(cat "$E2E_RUN/damaged.err")"
+grep -Eq 'damaged.gullrec: damaged after tick [0-9]+$' "$E2E_RUN/damaged.err" ||
+    e2e_fail "the line does not name the place: $(cat "$E2E_RUN/damaged.err")"
+e2e_log "  $(cat "$E2E_RUN/damaged.err")"
+
+e2e_log "cut in half: verified as far as it goes, status 0"
+head -c $((size / 2)) "$recording" >"$E2E_RUN/half.gullrec"
+verify half.gullrec half
+[ "$STATUS" = 0 ] || e2e_fail "a recording cut in half: status $STATUS: $(cat "$E2E_RUN/half.err")"
+tail -n 1 "$E2E_RUN/half.out" | grep -Eq 'checksums verified. The recording is cut short after tick [0-9]+' ||
+    e2e_fail "the last line does not say where it ends: $(tail -n 1 "$E2E_RUN/half.out")"
+e2e_log "  $(tail -n 1 "$E2E_RUN/half.out")"
+
+e2e_log "SIGHUP: the same"
+play 2025
+kill -HUP "$GAME_PID"
+e2e_wait_exit
+[ "$GAME_STATUS" = 0 ] || e2e_fail "SIGHUP ended the game with status $GAME_STATUS"
+[ "$(flights_in_table)" = 2 ] || e2e_fail "the second flight is not in the table: $(scores)"
+replay "$(newest_recording)" hup
+[ "$STATUS" = 0 ] || e2e_fail "its replay ended with status $STATUS: $(cat "$E2E_RUN/hup.err")"
+
+e2e_log "SIGKILL: the recording replays to the cut, the next game finishes it"
+# Killed in its first second of play, before the bird can come to harm.
+e2e_start --window-mode --seed=2026
+e2e_wait_window
+e2e_press_start
+e2e_wait_for not start_lit || e2e_fail "START did not start the game"
+e2e_key w w space
+sleep 0.5
+kill -KILL "$GAME_PID"
+e2e_wait_exit
+killed=$(newest_recording)
+replay "$killed" killed
+[ "$STATUS" = 0 ] || e2e_fail "the cut recording's replay: status $STATUS: $(cat "$E2E_RUN/killed.err")"
+tail -n 1 "$E2E_RUN/killed.out" | grep -Eq '^The recording is cut short after tick [0-9]+' ||
+    e2e_fail "the replay does not say where it ends: $(cat "$E2E_RUN/killed.out")"
+[ "$(flights_in_table)" = 2 ] || e2e_fail "a killed game's flight is in the table already: $(scores)"
+e2e_start --window-mode --seed=1
+e2e_wait_window
+e2e_wait_for test "$(flights_in_table)" = 3 || e2e_fail "the next game did not finish it: $(scores)"
+scores | grep -q 'seed 2026$' || e2e_fail "the killed game's flight is not in the table: $(scores)"
+kill -TERM "$GAME_PID"
+e2e_wait_exit
+verify "$killed" finished
+[ "$STATUS" = 0 ] && tail -n 1 "$E2E_RUN/finished.out" | grep -Eq 'checksums verified$' ||
+    e2e_fail "the finished recording does not verify whole: $(cat "$E2E_RUN/finished.out" "$E2E_RUN/finished.err")"
+e2e_pass
