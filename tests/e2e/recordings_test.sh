@@ -65,10 +65,57 @@ echo "$last" | grep -Eq '^[0-9]+ ticks and [1-9][0-9]* checksums verified$' ||
     e2e_fail "--verify's last line: $last"
 [ -z "$(ls "$E2E_RUN"/gullmar_ts.txt 2>/dev/null)" ] || e2e_fail "--verify wrote the timing report"
 
+e2e_log "one frame taken out: the replay and --verify stop at the next checksum, status 1"
+# Rewrites the recording with one frame fewer before a tick from the 60th on
+# (its chunk's CRC made anew) and prints the tick of the next checksum.
+python3 - "$recording" "$E2E_RUN/drifted.gullrec" <<'PY' >"$E2E_RUN/drift_tick"
+import sys, zlib
+data = open(sys.argv[1], "rb").read()
+def varint(b, at):
+    value, shift = 0, 0
+    while True:
+        byte = b[at]; at += 1
+        value |= (byte & 0x7F) << shift; shift += 7
+        if byte < 0x80:
+            return value, at
+def put(value):
+    out = bytearray()
+    while value >= 0x80:
+        out.append(value & 0x7F | 0x80); value >>= 7
+    out.append(value)
+    return bytes(out)
+out, at, ticks, changed = bytearray(data[:10]), 10, 0, None
+while at < len(data):
+    size, start = varint(data, at)
+    payload, crc = data[start:start + size], data[start + size:start + size + 4]
+    at = start + size + 4
+    if payload[:1] == b"T":
+        ticks += 1
+        delta, p = varint(payload, 1)
+        frames, p2 = varint(payload, p)
+        if changed is None and ticks >= 60 and frames > 0:
+            payload = b"T" + put(delta) + put(frames - 1) + payload[p2:]
+            crc = zlib.crc32(payload).to_bytes(4, "little")
+            changed = ticks
+    out += put(len(payload)) + payload + crc
+open(sys.argv[2], "wb").write(out)
+print(128 if ticks >= 128 else ticks)
+PY
+drift="the replay drifted from the recording at tick $(cat "$E2E_RUN/drift_tick") (the game's state differs); stopped"
+verify drifted.gullrec drifted
+[ "$STATUS" = 1 ] || e2e_fail "--verify of a drifting recording: status $STATUS"
+[ "$(cat "$E2E_RUN/drifted.err")" = "Gullmar: drifted.gullrec: $drift" ] ||
+    e2e_fail "--verify said: $(cat "$E2E_RUN/drifted.err")"
+replay drifted.gullrec drifted_replay
+[ "$STATUS" = 1 ] || e2e_fail "the replay of a drifting recording: status $STATUS"
+grep -qxF "Gullmar: drifted.gullrec: $drift" "$E2E_RUN/drifted_replay.err" ||
+    e2e_fail "the replay said: $(cat "$E2E_RUN/drifted_replay.err")"
+e2e_log "  $drift"
+
 e2e_log "a byte changed: one line naming the place, status 1"
 size=$(stat -c %s "$recording")
-cp "$recording" "$E2E_RUN/damaged.gullrec"
-printf '\377' | dd of="$E2E_RUN/damaged.gullrec" bs=1 seek=$((size / 2)) conv=notrunc 2>/dev/null
+python3 -c 'import sys; b = bytearray(open(sys.argv[1], "rb").read()); b[len(b) // 2] ^= 0x5A
+open(sys.argv[2], "wb").write(b)' "$recording" "$E2E_RUN/damaged.gullrec"
 verify damaged.gullrec damaged
 [ "$STATUS" = 1 ] || e2e_fail "a damaged recording verified with status $STATUS"
 [ "$(wc -l <"$E2E_RUN/damaged.err")" = 1 ] || e2e_fail "not one line: $(cat "$E2E_RUN/damaged.err")"

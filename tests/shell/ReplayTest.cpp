@@ -1,4 +1,6 @@
 #include "shell/Replay.h"
+#include "actors/Car.h"
+#include "actors/Fries.h"
 #include "actors/Ped.h"
 #include "base/GameClock.h"
 #include "base/Settings.h"
@@ -125,48 +127,40 @@ protected:
         ApplyCommand(Command::Button(GLUT_LEFT_BUTTON, false, x, y));
     }
 
-    Settings saved;
-    unsigned int now = 0;
-};
-
-} // namespace
-
-TEST_F(ReplayTest, ARecordedSessionPlaysBackTickByTickWithTheSameStateAndFlights) {
-    // Each step: inputs, then ticks after a cycle of none, one and two frames.
-    struct Step {
-        std::function<void()> input;
-        int ticks;
-    };
-    const auto key = [](const unsigned char k) {
-        return [k] { ApplyCommand(Command::KeyPressed(k)); };
-    };
-    const std::vector<Step> script = {
-        {key(13), 2},                                            // RESUME the level set up at start
-        {key(' '), 6},                                           // a drop onto the pedestrian below
-        {key(13), 3},                                            // mission complete: resume level 2
-        {[] {}, 12},                                             // the building's last bites: died
-        {[] { Click(mainMenu, startButton, 5.0f); }, 3},         // a new START
-        {[] { ApplyCommand(Command::PointerAt(600, 250)); }, 8}, // steer by pointer
-        {[] { ApplyCommand(Command::SteerTo(-0.4f, -0.2f)); }, 8}, // and as a pad does
-        {[] { ApplyCommand(Command::SpecialKeyPressed(GLUT_KEY_UP)); }, 4},
-        {key('s'), 3},
-        {[] { ApplyCommand(Command::Button(GLUT_LEFT_BUTTON, false, 600, 250)); }, 4}, // drop
-        {key('g'), 5},                                                                 // freeze
-        {key('2'), 6}, // the second view
-        {key('g'), 5},
-        {key('1'), 3},
-        {key(27), 3}, // Esc, then CONFIG
-        {[] { Click(mainMenu, 2, 5.0f); }, 3},
-        {[] { Click(configMenu, 0, 3.0f); }, 3}, // game speed 59
-        {[] { Click(configMenu, 3, 5.0f); }, 3}, // no more clouds
-        {[] { Click(configMenu, 5, 5.0f); }, 3}, // back to the main menu
-        {[] { Click(mainMenu, 1, 5.0f); }, 3},   // RESUME
-        {key(' '), 400},                         // until the time is up
-    };
-
-    // The session as played, without a recording and then recorded: the
-    // state after every tick, which the recording must not change.
-    const auto play = [&](const int record) {
+    // The session of the tests, played through commands, frames and ticks
+    // (recorded unless `record` is 0): the state after every tick.
+    std::vector<uint32_t> PlayScript(const int record) {
+        // Each step: inputs, then ticks after a cycle of none, one and two frames.
+        struct Step {
+            std::function<void()> input;
+            int ticks;
+        };
+        const auto key = [](const unsigned char k) {
+            return [k] { ApplyCommand(Command::KeyPressed(k)); };
+        };
+        const std::vector<Step> script = {
+            {key(13), 2},                                    // RESUME the level set up at start
+            {key(' '), 6},                                   // a drop onto the pedestrian below
+            {key(13), 3},                                    // mission complete: resume level 2
+            {[] {}, 12},                                     // the building's last bites: died
+            {[] { Click(mainMenu, startButton, 5.0f); }, 3}, // a new START
+            {[] { ApplyCommand(Command::PointerAt(600, 250)); }, 8},   // steer by pointer
+            {[] { ApplyCommand(Command::SteerTo(-0.4f, -0.2f)); }, 8}, // and as a pad does
+            {[] { ApplyCommand(Command::SpecialKeyPressed(GLUT_KEY_UP)); }, 4},
+            {key('s'), 3},
+            {[] { ApplyCommand(Command::Button(GLUT_LEFT_BUTTON, false, 600, 250)); }, 4}, // drop
+            {key('g'), 5},                                                                 // freeze
+            {key('2'), 6}, // the second view
+            {key('g'), 5},
+            {key('1'), 3},
+            {key(27), 3}, // Esc, then CONFIG
+            {[] { Click(mainMenu, 2, 5.0f); }, 3},
+            {[] { Click(configMenu, 0, 3.0f); }, 3}, // game speed 59
+            {[] { Click(configMenu, 3, 5.0f); }, 3}, // no more clouds
+            {[] { Click(configMenu, 5, 5.0f); }, 3}, // back to the main menu
+            {[] { Click(mainMenu, 1, 5.0f); }, 3},   // RESUME
+            {key(' '), 400},                         // until the time is up
+        };
         FreshGame();
         settings.record = record;
         StartSession(1700000000, 0);
@@ -179,9 +173,17 @@ TEST_F(ReplayTest, ARecordedSessionPlaysBackTickByTickWithTheSameStateAndFlights
             }
         }
         return states;
-    };
-    const std::vector<uint32_t> unrecorded = play(0);
-    const std::vector<uint32_t> played = play(1);
+    }
+
+    Settings saved;
+    unsigned int now = 0;
+};
+
+} // namespace
+
+TEST_F(ReplayTest, ARecordedSessionPlaysBackTickByTickWithTheSameStateAndFlights) {
+    const std::vector<uint32_t> unrecorded = PlayScript(0);
+    const std::vector<uint32_t> played = PlayScript(1);
     EXPECT_EQ(played, unrecorded) << "the recording changed the game";
     const std::vector<Flight> flown = SessionFlights();
     const int score = world.GetBird().GetScore();
@@ -235,37 +237,108 @@ TEST_F(ReplayTest, ARecordedSessionPlaysBackTickByTickWithTheSameStateAndFlights
     EXPECT_EQ(GameChecksum(), played[flown[1].lastTick - 1]);
     CloseSession();
 
-    // The same recording without its first drop: the replay notices at the
-    // first checksum after it and stops there.
+    std::remove(path.c_str());
+}
+
+// What can drift is caught: the recorded session altered, or the replayed
+// game changed under it, is noticed at the next checksum, or earlier where a
+// flight comes out differently; --verify says the same as the replay.
+TEST_F(ReplayTest, ADriftIsCaughtAtTheNextChecksum) {
+    PlayScript(1);
+    CloseSession();
+    const std::string path = SessionRecordingPath();
     Recording recording;
     std::string error;
     ASSERT_TRUE(ReadRecordingFile(path, recording, error)) << error;
-    RecordingWriter writer;
-    std::string altered = RecordingWriter::Start(recording.header);
-    bool dropped = false;
-    for (const Record& record : recording.records) {
-        if (record.kind == Record::Kind::Input && record.command.kind == Command::Kind::Drop &&
-            !dropped) {
-            dropped = true;
-        } else if (record.kind == Record::Kind::Flight) {
-            writer.AddFlight(recording.flights[static_cast<size_t>(record.code)]);
-        } else {
-            writer.Add(record);
+
+    // The recording rewritten with `change` applied to its entries.
+    const auto rewritten = [&](const std::string& name,
+                               const std::function<bool(Record&, uint32_t tick)>& change) {
+        RecordingWriter writer;
+        std::string bytes = RecordingWriter::Start(recording.header);
+        uint32_t tick = 0;
+        for (Record record : recording.records) {
+            tick += record.kind == Record::Kind::Tick ? 1 : 0;
+            if (!change(record, tick)) {
+                continue;
+            }
+            if (record.kind == Record::Kind::Flight) {
+                writer.AddFlight(recording.flights[static_cast<size_t>(record.code)]);
+            } else {
+                writer.Add(record);
+            }
         }
-    }
-    altered += writer.TakeChunk();
-    const std::string alteredPath = TempPath("altered.gullrec");
-    std::ofstream(alteredPath, std::ios::binary) << altered;
-    FreshGame();
-    ASSERT_TRUE(LoadReplay(alteredPath, 0, 0));
-    BeginReplay();
-    uint32_t before = 0;
-    while (ReplayTick()) {
-        ++before;
-    }
-    EXPECT_EQ(before, 15u);
-    EXPECT_EQ(ReplayDrift(), "the replay drifted from the recording at tick 16 (a flight came out "
-                             "differently); stopped");
-    CloseSession();
+        bytes += writer.TakeChunk();
+        const std::string altered = TempPath(name);
+        std::ofstream(altered, std::ios::binary) << bytes;
+        return altered;
+    };
+    // Replays a file, with `meddle` run after each tick; the drift.
+    const auto replayed = [&](const std::string& file,
+                              const std::function<void(uint32_t)>& meddle = {}) {
+        FreshGame();
+        EXPECT_TRUE(LoadReplay(file, 0, 0));
+        BeginReplay();
+        uint32_t ticks = 0;
+        while (ReplayTick()) {
+            if (meddle) {
+                meddle(++ticks);
+            }
+        }
+        CloseSession();
+        return ReplayDrift();
+    };
+    const auto driftAt = [](const int tick, const char* how) {
+        return "the replay drifted from the recording at tick " + std::to_string(tick) + " (" +
+               how + "); stopped";
+    };
+    EXPECT_EQ(replayed(path), "");
+
+    // Without its first drop, the pedestrian below is not hit: the flight
+    // that ends at the death differs.
+    bool dropped = false;
+    const std::string noDrop = rewritten("no_drop.gullrec", [&](const Record& record, uint32_t) {
+        if (!dropped && record.kind == Record::Kind::Input &&
+            record.command.kind == Command::Kind::Drop) {
+            dropped = true;
+            return false;
+        }
+        return true;
+    });
+    EXPECT_EQ(replayed(noDrop), driftAt(16, "a flight came out differently"));
+
+    // One frame fewer in the second flight: the pedestrians' steps, and a
+    // panicking one's turns, come at other moments, which the next checksum
+    // (tick 128) notices.
+    bool taken = false;
+    const std::string fewerFrames =
+        rewritten("fewer_frames.gullrec", [&](Record& record, const uint32_t tick) {
+            if (!taken && record.kind == Record::Kind::Tick && tick > 60 && record.frames > 0) {
+                --record.frames;
+                taken = true;
+            }
+            return true;
+        });
+    ASSERT_TRUE(taken);
+    EXPECT_EQ(replayed(fewerFrames), driftAt(128, "the game's state differs"));
+
+    // A car or a portion of fries a unit away from where the recorded game had it.
+    EXPECT_EQ(replayed(path,
+                       [](const uint32_t tick) {
+                           if (tick == 40) {
+                               Car& car = *world.GetCars().front();
+                               car.SetPosition(car.GetPosition() + Vector(1.0f, 0.0f, 0.0f));
+                           }
+                       }),
+              driftAt(128, "the game's state differs"));
+    EXPECT_EQ(replayed(path,
+                       [](const uint32_t tick) {
+                           if (tick == 140) {
+                               Fries& fries = *world.GetFries().front();
+                               fries.SetPosition(fries.GetPosition() + Vector(0.0f, 1.0f, 0.0f));
+                           }
+                       }),
+              driftAt(256, "the game's state differs"));
+
     std::remove(path.c_str());
 }
