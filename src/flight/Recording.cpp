@@ -215,26 +215,20 @@ bool GetHeader(Input& in, RecordingHeader& header) {
     return in.Ok() && in.AtEnd();
 }
 
-// A command's kind and what it carries.
-void PutCommand(std::string& out, const Command& command) {
-    out.push_back(static_cast<char>(command.kind));
+// What a command carries in a recording after its kind.
+enum class Payload { NotRecorded, Nothing, WindowPoint, Offsets, MenuOffsets, Amount };
+
+Payload PayloadOf(const Command::Kind kind) {
     using Kind = Command::Kind;
-    switch (command.kind) {
+    switch (kind) {
     case Kind::Pointer:
-        PutSigned(out, static_cast<int64_t>(command.x));
-        PutSigned(out, static_cast<int64_t>(command.y));
-        break;
+        return Payload::WindowPoint;
     case Kind::Steer:
+        return Payload::Offsets;
     case Kind::MenuPointer:
-        PutFloat(out, command.x);
-        PutFloat(out, command.y);
-        break;
+        return Payload::MenuOffsets;
     case Kind::SpeedChange:
-        PutFloat(out, command.x);
-        break;
-    case Kind::PointerButton:
-    case Kind::Key:
-    case Kind::SpecialKey:
+        return Payload::Amount;
     case Kind::Drop:
     case Kind::Resume:
     case Kind::OpenMainMenu:
@@ -245,7 +239,33 @@ void PutCommand(std::string& out, const Command& command) {
     case Kind::CloseSecondView:
     case Kind::ToggleFreeze:
     case Kind::ToggleMute:
+        return Payload::Nothing;
+    case Kind::PointerButton:
+    case Kind::Key:
+    case Kind::SpecialKey:
     case Kind::Screenshot:
+        return Payload::NotRecorded;
+    }
+    return Payload::NotRecorded;
+}
+
+void PutCommand(std::string& out, const Command& command) {
+    out.push_back(static_cast<char>(command.kind));
+    switch (PayloadOf(command.kind)) {
+    case Payload::WindowPoint:
+        PutSigned(out, static_cast<int64_t>(command.x));
+        PutSigned(out, static_cast<int64_t>(command.y));
+        break;
+    case Payload::Offsets:
+    case Payload::MenuOffsets:
+        PutFloat(out, command.x);
+        PutFloat(out, command.y);
+        break;
+    case Payload::Amount:
+        PutFloat(out, command.x);
+        break;
+    case Payload::Nothing:
+    case Payload::NotRecorded:
         break;
     }
 }
@@ -255,44 +275,28 @@ bool GetCommand(Input& in, Command& command) {
     if (in.Left() == 0) {
         return in.Fail();
     }
-    const auto kind = static_cast<Command::Kind>(*in.Here());
+    command = Command::Of(static_cast<Command::Kind>(*in.Here()));
     in.Skip(1);
-    command = Command::Of(kind);
-    if (!Recorded(kind)) {
-        return in.Fail();
-    }
-    using Kind = Command::Kind;
-    switch (kind) {
-    case Kind::Pointer:
+    switch (PayloadOf(command.kind)) {
+    case Payload::WindowPoint:
         command.x = static_cast<float>(in.Within(-farthestPointer, farthestPointer));
         command.y = static_cast<float>(in.Within(-farthestPointer, farthestPointer));
         break;
-    case Kind::Steer:
+    case Payload::Offsets:
         command.x = in.Float(1.0f);
         command.y = in.Float(1.0f);
         break;
-    case Kind::MenuPointer:
+    case Payload::MenuOffsets:
         command.x = in.Float(farthestMenuPointer);
         command.y = in.Float(farthestMenuPointer);
         break;
-    case Kind::SpeedChange:
+    case Payload::Amount:
         command.x = in.Float(largestSpeedChange);
         break;
-    case Kind::PointerButton:
-    case Kind::Key:
-    case Kind::SpecialKey:
-    case Kind::Drop:
-    case Kind::Resume:
-    case Kind::OpenMainMenu:
-    case Kind::ShowMainMenu:
-    case Kind::ZoomRadarIn:
-    case Kind::ZoomRadarOut:
-    case Kind::OpenSecondView:
-    case Kind::CloseSecondView:
-    case Kind::ToggleFreeze:
-    case Kind::ToggleMute:
-    case Kind::Screenshot:
+    case Payload::Nothing:
         break;
+    case Payload::NotRecorded:
+        return in.Fail();
     }
     return in.Ok();
 }
@@ -380,30 +384,7 @@ const std::string& ThisBuild() {
 }
 
 bool Recorded(const Command::Kind kind) {
-    using Kind = Command::Kind;
-    switch (kind) {
-    case Kind::Pointer:
-    case Kind::Steer:
-    case Kind::MenuPointer:
-    case Kind::SpeedChange:
-    case Kind::Drop:
-    case Kind::Resume:
-    case Kind::OpenMainMenu:
-    case Kind::ShowMainMenu:
-    case Kind::ZoomRadarIn:
-    case Kind::ZoomRadarOut:
-    case Kind::OpenSecondView:
-    case Kind::CloseSecondView:
-    case Kind::ToggleFreeze:
-    case Kind::ToggleMute:
-        return true;
-    case Kind::PointerButton:
-    case Kind::Key:
-    case Kind::SpecialKey:
-    case Kind::Screenshot:
-        return false;
-    }
-    return false;
+    return PayloadOf(kind) != Payload::NotRecorded;
 }
 
 RecordedSettings RecordedSettings::Of(const Settings& from) {

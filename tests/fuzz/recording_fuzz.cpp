@@ -46,6 +46,10 @@ void Check(const std::string& bytes, const uint32_t untilTick) {
     if (read && untilTick == 0 && recording.records.back().kind != Record::Kind::End) {
         std::abort();
     }
+    // A recording cut short keeps its whole chunks, which lie within the bytes.
+    if ((recording.cutShort && read) || recording.wholeBytes > bytes.size()) {
+        std::abort();
+    }
 }
 
 } // namespace

@@ -134,8 +134,13 @@ TEST_F(ShellTest, KeysActOnTheSpeedTheMenusTheBirdAndTheActors) {
     ASSERT_TRUE(RunTick(100).ran);
     EXPECT_EQ(shell.mouseUp, 0) << "mouse flags last one tick";
 
-    OnKeyboard('2', 0, 0); // without a game window the second view stays closed
+    // Without a game window the second view opens for the game (its parks
+    // plant their trees), but no window opens.
+    OnKeyboard('2', 0, 0);
+    EXPECT_EQ(world.GetBird().secondViewOpen, 1);
     EXPECT_EQ(shell.secondViewId, -1);
+    OnKeyboard('1', 0, 0);
+    EXPECT_EQ(world.GetBird().secondViewOpen, 0);
 }
 
 TEST_F(ShellTest, IntroHidesAtTheFirstTickFifteenSecondsAfterTheStart) {
