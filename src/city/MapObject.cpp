@@ -1,6 +1,7 @@
 #include "city/MapObject.h"
 
 #include "base/DisplayListTable.h"
+#include "base/GlContext.h"
 #include "base/Settings.h"
 
 #include <GL/freeglut.h>
@@ -9,8 +10,12 @@
 
 MapObject::~MapObject() {
     // Lists live in a window's context: delete ours only in the window that
-    // is current now, and only if it is the one we compiled into. Without
-    // GLUT or a window (tests without GL, process exit) there is nothing to do.
+    // is current now, and only if it is the one we compiled into. Without a
+    // context (a game without a window, tests without GL) there is nothing to
+    // do, and GLUT is not asked.
+    if (!GlContextCurrent()) {
+        return;
+    }
     const int window = glutGetWindow();
     if (window == 0) {
         return;

@@ -276,6 +276,9 @@ void EndOnSignals() {
     struct sigaction action {};
     action.sa_handler = RequestEndOnSignal;
     sigemptyset(&action.sa_mask);
+    // The recording's writes and the window's reads go on where the signal
+    // found them.
+    action.sa_flags = SA_RESTART;
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
         sigaction(signal, &action, nullptr);
     }

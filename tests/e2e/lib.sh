@@ -140,11 +140,15 @@ e2e_click() {
 
 # e2e_press_start: clicks START, the first button of the main menu (see
 # menu_test.sh), once the menu takes the pointer: under it START turns white.
+# The main menu acts on a click a tick later, where the pointer is then, so
+# the pointer stays until the menu is gone.
 e2e_press_start() {
     xdotool mousemove --window "$GAME_WINDOW" 200 614
     e2e_wait_for start_lit || e2e_fail "START is not lit under the pointer"
     e2e_click 200 614
+    e2e_wait_for start_gone || e2e_fail "START did not start the game"
 }
+start_gone() { ! start_lit; }
 start_lit() {
     [ "$(timeout 20 import -window "$GAME_WINDOW" -crop 1x1+180+614 +repage -depth 8 txt:- |
         sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p')" = "255,255,255" ]
