@@ -2,8 +2,7 @@
 
 #include "base/Settings.h"
 #include "city/TextureSet.h"
-
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 #include <cstdlib>
 
@@ -221,22 +220,22 @@ std::span<const Car::Face> Car::Faces() {
 }
 
 void Car::DrawGeometry() {
-    glPushMatrix();
+    gl::PushMatrix();
     // With textures off the car shows only its colour.
     if (settings.textureTarget != 0) {
-        glEnable(static_cast<GLenum>(settings.textureTarget));
+        gl::Enable(static_cast<GLenum>(settings.textureTarget));
     }
-    glRotatef(static_cast<float>(facing + 90), 0.0f, 0.0f, 1.0f);
+    gl::Rotatef(static_cast<float>(facing + 90), 0.0f, 0.0f, 1.0f);
     for (const Face& face : carFaces) {
-        glBindTexture(GL_TEXTURE_2D, textures[face.texture]);
-        glBegin(face.vertexCount == 3 ? GL_TRIANGLES : GL_QUADS);
-        glNormal3f(face.nx, face.ny, face.nz);
+        gl::BindTexture(GL_TEXTURE_2D, textures[face.texture]);
+        gl::Begin(face.vertexCount == 3 ? GL_TRIANGLES : GL_QUADS);
+        gl::Normal3f(face.nx, face.ny, face.nz);
         for (int i = 0; i < face.vertexCount; ++i) {
-            glTexCoord2f(face.v[i].s, face.v[i].t);
-            glVertex3f(face.v[i].x, face.v[i].y, face.v[i].z);
+            gl::TexCoord2f(face.v[i].s, face.v[i].t);
+            gl::Vertex3f(face.v[i].x, face.v[i].y, face.v[i].z);
         }
-        glEnd();
+        gl::End();
     }
-    glDisable(GL_TEXTURE_2D);
-    glPopMatrix();
+    gl::Disable(GL_TEXTURE_2D);
+    gl::PopMatrix();
 }

@@ -1,8 +1,7 @@
 #include "actors/Cloud.h"
 
 #include "geometry/SphereMesh.h"
-
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 #include <cstdlib>
 
@@ -34,12 +33,12 @@ const SphereMesh& Cloud::Shape() {
 }
 
 void Cloud::DrawGeometry() {
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(1.0f, 1.0f, 1.0f, translucency);
-    glPushMatrix();
-    glScalef(radiusX, radiusY, radiusZ);
+    gl::Enable(GL_BLEND);
+    gl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    gl::Color4f(1.0f, 1.0f, 1.0f, translucency);
+    gl::PushMatrix();
+    gl::Scalef(radiusX, radiusY, radiusZ);
     Shape().Draw();
-    glPopMatrix();
-    glDisable(GL_BLEND);
+    gl::PopMatrix();
+    gl::Disable(GL_BLEND);
 }

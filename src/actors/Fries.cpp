@@ -1,6 +1,6 @@
 #include "actors/Fries.h"
 
-#include <GL/freeglut.h>
+#include "legacygl/Gl.h"
 
 namespace {
 
@@ -31,5 +31,5 @@ void Fries::SetValue(const float v) {
 }
 
 void Fries::DrawGeometry() {
-    glutSolidCube(1.0);
+    glut::SolidCube(1.0);
 }

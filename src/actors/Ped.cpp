@@ -1,8 +1,7 @@
 #include "actors/Ped.h"
 
 #include "city/TextureSet.h"
-
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 #include <cstdlib>
 
@@ -105,14 +104,14 @@ Ped::Body Ped::BodyAt(const float angle) const {
 
 void Ped::DrawGeometry() {
     const float angle = AnimateFrame();
-    glPushMatrix();
-    glRotatef(static_cast<float>(facing + 90), 0.0f, 0.0f, 1.0f);
-    glTranslatef(0.0f, 0.0f, bodyHeight);
+    gl::PushMatrix();
+    gl::Rotatef(static_cast<float>(facing + 90), 0.0f, 0.0f, 1.0f);
+    gl::Translatef(0.0f, 0.0f, bodyHeight);
     for (const BodyBox& box : BodyAt(angle)) {
-        glPushMatrix();
+        gl::PushMatrix();
         box.placement.Apply();
         TexturedBox::Draw(box.half, box.textures);
-        glPopMatrix();
+        gl::PopMatrix();
     }
-    glPopMatrix();
+    gl::PopMatrix();
 }

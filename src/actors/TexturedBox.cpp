@@ -1,6 +1,6 @@
 #include "actors/TexturedBox.h"
 
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 int TexturedBox::Faces(const float h, const Textures& t, Face (&faces)[6]) {
     faces[0] = {t.posY, {0, 1, 0}, {{h, h, h}, {-h, h, h}, {-h, h, -h}, {h, h, -h}}};
@@ -15,16 +15,16 @@ int TexturedBox::Faces(const float h, const Textures& t, Face (&faces)[6]) {
 void TexturedBox::Draw(const float half, const Textures& textures) {
     Face faces[6];
     const int count = Faces(half, textures, faces);
-    glEnable(GL_TEXTURE_2D);
+    gl::Enable(GL_TEXTURE_2D);
     for (int f = 0; f < count; ++f) {
-        glBindTexture(GL_TEXTURE_2D, faces[f].texture);
-        glBegin(GL_QUADS);
-        glNormal3fv(faces[f].normal);
+        gl::BindTexture(GL_TEXTURE_2D, faces[f].texture);
+        gl::Begin(GL_QUADS);
+        gl::Normal3fv(faces[f].normal);
         for (int i = 0; i < 4; ++i) {
-            glTexCoord2fv(textureCoordinates[i]);
-            glVertex3fv(faces[f].corners[sendOrder[i]]);
+            gl::TexCoord2fv(textureCoordinates[i]);
+            gl::Vertex3fv(faces[f].corners[sendOrder[i]]);
         }
-        glEnd();
+        gl::End();
     }
-    glDisable(GL_TEXTURE_2D);
+    gl::Disable(GL_TEXTURE_2D);
 }

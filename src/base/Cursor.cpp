@@ -1,6 +1,6 @@
 #include "base/Cursor.h"
 
-#include <GL/freeglut.h>
+#include "legacygl/Gl.h"
 
 namespace {
 
@@ -14,6 +14,6 @@ void Cursor::UseWindow(const bool hasWindow) {
 
 void Cursor::Set(const int glutCursor) {
     if (windowShown) {
-        glutSetCursor(glutCursor);
+        glut::SetCursor(glutCursor);
     }
 }

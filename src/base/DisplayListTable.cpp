@@ -1,6 +1,6 @@
 #include "base/DisplayListTable.h"
 
-#include <GL/freeglut.h>
+#include "legacygl/Gl.h"
 
 void DisplayListTable::GenerateLists() {
     blocks[current].clear();
@@ -24,7 +24,7 @@ void DisplayListTable::SelectWindow(const int slot) {
     }
     current = slot;
     if (windowIds[slot] > 0) {
-        glutSetWindow(windowIds[slot]);
+        glut::SetWindow(windowIds[slot]);
         if (blocks[slot].empty()) {
             // A window opened after the objects were numbered: give it names
             // for every index handed out so far, in its own context.
@@ -51,7 +51,7 @@ uint32_t DisplayListTable::NextListIndex() {
 void DisplayListTable::Reserve(const uint32_t index) {
     std::vector<uint32_t>& row = blocks[current];
     while (index / listsPerBlock >= row.size()) {
-        const GLuint base = glGenLists(listsPerBlock);
+        const GLuint base = gl::GenLists(listsPerBlock);
         if (base == 0) {
             return; // no context, or GL refused: ListFor answers 0
         }

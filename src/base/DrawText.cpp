@@ -1,25 +1,25 @@
 #include "base/DrawText.h"
 
-#include <GL/freeglut.h>
+#include "legacygl/Gl.h"
 
 void DrawText(const float x, const float y, const char* text) {
     // The raster colour is latched by glRasterPos, so the colour comes first.
     // Lighting and texturing would tint the text and the scene's depth would
     // hide it, so they are off meanwhile.
-    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
-    glColor3f(1.0f, 1.0f, 1.0f);
-    glRasterPos2f(x, y);
+    gl::PushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT);
+    gl::Disable(GL_LIGHTING);
+    gl::Disable(GL_TEXTURE_2D);
+    gl::Disable(GL_DEPTH_TEST);
+    gl::Color3f(1.0f, 1.0f, 1.0f);
+    gl::RasterPos2f(x, y);
     int line = 0;
     for (const char* c = text; *c != '\0'; ++c) {
         if (*c == '\n') {
             ++line;
-            glRasterPos2f(x, y + static_cast<float>(textLineHeight * line));
+            gl::RasterPos2f(x, y + static_cast<float>(textLineHeight * line));
         } else {
-            glutBitmapCharacter(GLUT_BITMAP_8_BY_13, *c);
+            glut::BitmapCharacter(glut::Fixed8By13, *c);
         }
     }
-    glPopAttrib();
+    gl::PopAttrib();
 }

@@ -1,6 +1,6 @@
 #include "bird/BodyCube.h"
 
-#include <GL/freeglut.h>
+#include "legacygl/Gl.h"
 
 BodyCube::BodyCube() {
     Translate(0.0f, 0.0f, -30.0f);
@@ -8,5 +8,5 @@ BodyCube::BodyCube() {
 }
 
 void BodyCube::DrawGeometry() {
-    glutSolidCube(1.0);
+    glut::SolidCube(1.0);
 }

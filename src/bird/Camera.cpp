@@ -1,15 +1,20 @@
 #include "bird/Camera.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
+#include "legacygl/Gl.h"
 
 #include <cmath>
 
-void Camera::SetEye(const float x, const float y, const float z) { eye.Set(x, y, z); }
+void Camera::SetEye(const float x, const float y, const float z) {
+    eye.Set(x, y, z);
+}
 
-void Camera::SetCenter(const float x, const float y, const float z) { center.Set(x, y, z); }
+void Camera::SetCenter(const float x, const float y, const float z) {
+    center.Set(x, y, z);
+}
 
-void Camera::SetUp(const float x, const float y, const float z) { up.Set(x, y, z); }
+void Camera::SetUp(const float x, const float y, const float z) {
+    up.Set(x, y, z);
+}
 
 Vector Camera::GetDirection() const {
     return Vector(center.GetX() - eye.GetX(), center.GetY() - eye.GetY(),
@@ -39,26 +44,24 @@ void Camera::Turn(const float turnInput, const float pitchInput) {
 
     // The angles alone decide the direction; only the distance is kept.
     const float r = GetDirection().Length();
-    SetCenter(center.GetX() - eye.GetX(), center.GetY() - eye.GetY(),
-              center.GetZ() - eye.GetZ());
+    SetCenter(center.GetX() - eye.GetX(), center.GetY() - eye.GetY(), center.GetZ() - eye.GetZ());
     SetCenter(r * std::sin(polarAngle) * std::cos(azimuth),
               r * std::sin(polarAngle) * std::sin(azimuth), r * std::cos(polarAngle));
-    SetCenter(center.GetX() + eye.GetX(), center.GetY() + eye.GetY(),
-              center.GetZ() + eye.GetZ());
+    SetCenter(center.GetX() + eye.GetX(), center.GetY() + eye.GetY(), center.GetZ() + eye.GetZ());
 }
 
 void Camera::Apply() const {
     if (active != 1) {
         return;
     }
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
+    gl::MatrixMode(GL_PROJECTION);
+    gl::LoadIdentity();
     if (perspective != 0) {
-        gluPerspective(fieldOfView, aspect, nearPlane, farPlane);
+        glu::Perspective(fieldOfView, aspect, nearPlane, farPlane);
     } else {
-        glOrtho(orthoLeft, orthoRight, orthoBottom, orthoTop, nearPlane, farPlane);
+        gl::Ortho(orthoLeft, orthoRight, orthoBottom, orthoTop, nearPlane, farPlane);
     }
-    gluLookAt(eye.GetX(), eye.GetY(), eye.GetZ(), center.GetX(), center.GetY(), center.GetZ(),
-              up.GetX(), up.GetY(), up.GetZ());
-    glMatrixMode(GL_MODELVIEW);
+    glu::LookAt(eye.GetX(), eye.GetY(), eye.GetZ(), center.GetX(), center.GetY(), center.GetZ(),
+                up.GetX(), up.GetY(), up.GetZ());
+    gl::MatrixMode(GL_MODELVIEW);
 }

@@ -1,6 +1,6 @@
 #include "bird/Dropping.h"
 
-#include <GL/freeglut.h>
+#include "legacygl/Gl.h"
 
 namespace {
 
@@ -31,5 +31,5 @@ void Dropping::Fall() {
 }
 
 void Dropping::DrawGeometry() {
-    glutSolidSphere(1.0, sphereSlices, sphereStacks);
+    glut::SolidSphere(1.0, sphereSlices, sphereStacks);
 }

@@ -1,17 +1,15 @@
 #include "bird/Light.h"
 
-#include "base/GlContext.h"
 #include "base/Settings.h"
-
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 namespace {
 
 // Global objects are constructed before the window and its context exist; GL
 // state set then would be lost at best, so it is left to the shell's set-up.
 void EnableIfContext(const GLenum capability) {
-    if (GlContextCurrent()) {
-        glEnable(capability);
+    if (gl::HasContext()) {
+        gl::Enable(capability);
     }
 }
 
@@ -46,9 +44,9 @@ void Light::SetDirection(const float x, const float y, const float z) {
 }
 
 void Light::Apply() const {
-    glShadeModel(static_cast<GLenum>(settings.shadingModel));
-    glLightf(name, GL_SPOT_EXPONENT, spotExponent);
-    glLightfv(name, GL_SPOT_DIRECTION, spotDirection);
-    glLightfv(name, GL_POSITION, position);
-    glEnable(GL_COLOR_MATERIAL);
+    gl::ShadeModel(static_cast<GLenum>(settings.shadingModel));
+    gl::Lightf(name, GL_SPOT_EXPONENT, spotExponent);
+    gl::Lightfv(name, GL_SPOT_DIRECTION, spotDirection);
+    gl::Lightfv(name, GL_POSITION, position);
+    gl::Enable(GL_COLOR_MATERIAL);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 // Light: one OpenGL light with a position and a spot direction.
 //

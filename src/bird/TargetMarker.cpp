@@ -1,8 +1,7 @@
 #include "bird/TargetMarker.h"
 
 #include "base/Settings.h"
-
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 #include <cmath>
 
@@ -13,52 +12,52 @@ constexpr float ringStep = 0.2f; // radians between the rings' vertices
 constexpr int ringSteps = 30;    // the last vertex sits at 6.0, just short of a full turn
 
 void Arm(const float x0, const float z0, const float x1, const float z1) {
-    glBegin(GL_LINE_STRIP);
-    glVertex3f(x0, 0.0f, z0);
-    glVertex3f(x1, 0.0f, z1);
-    glEnd();
+    gl::Begin(GL_LINE_STRIP);
+    gl::Vertex3f(x0, 0.0f, z0);
+    gl::Vertex3f(x1, 0.0f, z1);
+    gl::End();
 }
 
 void RingVertex(const float radius, const int i) {
     const float a = ringStep * static_cast<float>(i);
-    glVertex3f(radius * std::sin(a), 0.0f, radius * std::cos(a));
+    gl::Vertex3f(radius * std::sin(a), 0.0f, radius * std::cos(a));
 }
 
 } // namespace
 
 void TargetMarker::DrawGeometry() {
-    glLineWidth(lineWidth);
-    glPushMatrix();
+    gl::LineWidth(lineWidth);
+    gl::PushMatrix();
     // The figure is drawn in the local x-z plane; this lays it on the ground.
-    glRotatef(lieFlatDegrees, 1.0f, 0.0f, 0.0f);
+    gl::Rotatef(lieFlatDegrees, 1.0f, 0.0f, 0.0f);
     if (settings.lighting != 0) {
-        glDisable(GL_LIGHTING);
+        gl::Disable(GL_LIGHTING);
     }
 
-    glColor3f(1.0f, 0.0f, 0.0f);
+    gl::Color3f(1.0f, 0.0f, 0.0f);
     Arm(armGap, 0.0f, armEnd, 0.0f);
     Arm(-armGap, 0.0f, -armEnd, 0.0f);
     Arm(0.0f, armGap, 0.0f, armEnd);
     Arm(0.0f, -armGap, 0.0f, -armEnd);
 
-    glBegin(GL_LINE_LOOP);
-    glVertex3f(0.0f, 0.0f, innerRadius);
+    gl::Begin(GL_LINE_LOOP);
+    gl::Vertex3f(0.0f, 0.0f, innerRadius);
     for (int i = 0; i <= ringSteps; ++i) {
         RingVertex(innerRadius, i);
     }
-    glEnd();
+    gl::End();
 
     // The outer ring starts and ends at the centre: a wedge is cut out at a = 0.
-    glColor3f(0.0f, 1.0f, 0.0f);
-    glBegin(GL_LINE_LOOP);
-    glVertex3f(0.0f, 0.0f, 0.0f);
+    gl::Color3f(0.0f, 1.0f, 0.0f);
+    gl::Begin(GL_LINE_LOOP);
+    gl::Vertex3f(0.0f, 0.0f, 0.0f);
     for (int i = 1; i <= ringSteps; ++i) {
         RingVertex(outerRadius, i);
     }
-    glEnd();
+    gl::End();
 
-    glPopMatrix();
+    gl::PopMatrix();
     if (settings.lighting != 0) {
-        glEnable(GL_LIGHTING);
+        gl::Enable(GL_LIGHTING);
     }
 }

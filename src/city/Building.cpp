@@ -1,6 +1,6 @@
 #include "city/Building.h"
 
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 namespace {
 
@@ -29,15 +29,15 @@ constexpr Face westFace = {{-1, 0, 0},
 
 void DrawFace(const Face& face, const uint32_t texture) {
     MapObject::EnableTextures();
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glBegin(GL_QUADS);
-    glNormal3fv(face.normal);
+    gl::BindTexture(GL_TEXTURE_2D, texture);
+    gl::Begin(GL_QUADS);
+    gl::Normal3fv(face.normal);
     for (const auto& corner : face.corners) {
-        glTexCoord2f(corner[3], corner[4]);
-        glVertex3f(corner[0], corner[1], corner[2]);
+        gl::TexCoord2f(corner[3], corner[4]);
+        gl::Vertex3f(corner[0], corner[1], corner[2]);
     }
-    glEnd();
-    glDisable(GL_TEXTURE_2D);
+    gl::End();
+    gl::Disable(GL_TEXTURE_2D);
 }
 
 } // namespace
@@ -70,12 +70,12 @@ void Building::SetupDisplaylist() {
     if (!BeginList()) {
         return;
     }
-    glEnable(GL_CULL_FACE);
+    gl::Enable(GL_CULL_FACE);
     DrawFace(southFace, textureSouth);
     DrawFace(northFace, textureNorth);
     DrawFace(topFace, textureTop);
     DrawFace(bottomFace, textureBottom);
     DrawFace(eastFace, textureEast);
     DrawFace(westFace, textureWest);
-    glEndList();
+    gl::EndList();
 }

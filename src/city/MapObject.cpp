@@ -1,10 +1,8 @@
 #include "city/MapObject.h"
 
 #include "base/DisplayListTable.h"
-#include "base/GlContext.h"
 #include "base/Settings.h"
-
-#include <GL/freeglut.h>
+#include "legacygl/Gl.h"
 
 #include <cstdio>
 
@@ -13,16 +11,16 @@ MapObject::~MapObject() {
     // is current now, and only if it is the one we compiled into. Without a
     // context (a game without a window, tests without GL) there is nothing to
     // do, and GLUT is not asked.
-    if (!GlContextCurrent()) {
+    if (!gl::HasContext()) {
         return;
     }
-    const int window = glutGetWindow();
+    const int window = glut::GetWindow();
     if (window == 0) {
         return;
     }
     for (int slot = 0; slot < DisplayListTable::windowCount; ++slot) {
         if (compiledWindow[slot] == window && compiledName[slot] != 0) {
-            glDeleteLists(compiledName[slot], 1);
+            gl::DeleteLists(compiledName[slot], 1);
         }
     }
 }
@@ -30,7 +28,7 @@ MapObject::~MapObject() {
 void MapObject::DrawGeometry() {
     const uint32_t name = displayListTable.ListFor(listNumber);
     if (name != 0) {
-        glCallList(name);
+        gl::CallList(name);
     }
 }
 
@@ -71,34 +69,34 @@ bool MapObject::BeginList() {
         return false;
     }
     const int slot = displayListTable.GetCurrent();
-    compiledWindow[slot] = glutGetWindow();
+    compiledWindow[slot] = glut::GetWindow();
     compiledName[slot] = name;
-    glNewList(name, GL_COMPILE);
+    gl::NewList(name, GL_COMPILE);
     return true;
 }
 
 void MapObject::EnableTextures() {
     if (settings.textureTarget != 0) {
-        glEnable(static_cast<GLenum>(settings.textureTarget));
+        gl::Enable(static_cast<GLenum>(settings.textureTarget));
     }
 }
 
 void MapObject::DrawGroundQuad() const {
     EnableTextures();
-    glBindTexture(GL_TEXTURE_2D, textureTop);
-    glBegin(GL_QUADS);
+    gl::BindTexture(GL_TEXTURE_2D, textureTop);
+    gl::Begin(GL_QUADS);
     // A long normal; GL_NORMALIZE brings it back to unit length.
-    glNormal3f(0.0f, 0.0f, 10.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex3f(1.0f, 1.0f, 0.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex3f(0.0f, 1.0f, 0.0f);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex3f(0.0f, 0.0f, 0.0f);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex3f(1.0f, 0.0f, 0.0f);
-    glEnd();
-    glDisable(GL_TEXTURE_2D);
+    gl::Normal3f(0.0f, 0.0f, 10.0f);
+    gl::TexCoord2f(1.0f, 1.0f);
+    gl::Vertex3f(1.0f, 1.0f, 0.0f);
+    gl::TexCoord2f(1.0f, 0.0f);
+    gl::Vertex3f(0.0f, 1.0f, 0.0f);
+    gl::TexCoord2f(0.0f, 0.0f);
+    gl::Vertex3f(0.0f, 0.0f, 0.0f);
+    gl::TexCoord2f(0.0f, 1.0f);
+    gl::Vertex3f(1.0f, 0.0f, 0.0f);
+    gl::End();
+    gl::Disable(GL_TEXTURE_2D);
 }
 
 FaceSink::Corner MapObject::WorldCorner(const float x, const float y, const float z, const float s,

@@ -4,8 +4,7 @@
 #include "base/Settings.h"
 #include "geometry/SphereMesh.h"
 #include "geometry/UnitCube.h"
-
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -25,7 +24,7 @@ constexpr float crownAlpha = 0.6f;
 constexpr int crownFacets = 3; // slices and stacks of the crown
 constexpr float trunkColour[4] = {0.4f, 0.1f, 0.1f, 1.0f};
 
-// The crown: the coarse sphere of glutSolidSphere(1.0, 3, 3).
+// The crown: the coarse sphere of glut::SolidSphere(1.0, 3, 3).
 const SphereMesh& CrownSphere() {
     static const SphereMesh sphere(crownFacets, crownFacets);
     return sphere;
@@ -59,13 +58,13 @@ void Park::SetupDisplaylist() {
         return;
     }
     if (settings.fastComputer != 0) {
-        glEnable(GL_CULL_FACE);
+        gl::Enable(GL_CULL_FACE);
     }
     DrawGroundQuad();
     for (const Tree& tree : planted) {
         DrawTree(tree);
     }
-    glEndList();
+    gl::EndList();
 }
 
 void Park::AddFaces(FaceSink& sink) const {
@@ -123,25 +122,25 @@ void Park::DrawTree(const Tree& tree) const {
     // sizes are divided by the park's extents. Parks are 100 high, so a z of
     // size / 200 is half a trunk: the trunk stands on the ground and the
     // crown sits above it.
-    glPushMatrix();
-    glTranslatef(tree.xFraction, tree.yFraction, size / 200.0f);
+    gl::PushMatrix();
+    gl::Translatef(tree.xFraction, tree.yFraction, size / 200.0f);
 
-    glPushMatrix();
-    glColor4fv(trunkColour);
-    glScalef(trunkWidth / dx, trunkWidth / dy, size / dh);
+    gl::PushMatrix();
+    gl::Color4fv(trunkColour);
+    gl::Scalef(trunkWidth / dx, trunkWidth / dy, size / dh);
     UnitCube::Draw();
-    glPopMatrix();
+    gl::PopMatrix();
 
     EnableTextures();
-    glBindTexture(GL_TEXTURE_2D, textureTop);
-    glTranslatef(0.0f, 0.0f, 2.0f * size / 200.0f);
+    gl::BindTexture(GL_TEXTURE_2D, textureTop);
+    gl::Translatef(0.0f, 0.0f, 2.0f * size / 200.0f);
 
-    glPushMatrix();
-    glColor4f(0.0f, crownGreen - tree.shade, 0.0f, crownAlpha);
-    glScalef(tree.crownWidth / dx, tree.crownWidth / dy, size / dh);
+    gl::PushMatrix();
+    gl::Color4f(0.0f, crownGreen - tree.shade, 0.0f, crownAlpha);
+    gl::Scalef(tree.crownWidth / dx, tree.crownWidth / dy, size / dh);
     CrownSphere().Draw();
-    glPopMatrix();
+    gl::PopMatrix();
 
-    glDisable(GL_TEXTURE_2D);
-    glPopMatrix();
+    gl::Disable(GL_TEXTURE_2D);
+    gl::PopMatrix();
 }

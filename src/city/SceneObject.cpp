@@ -1,6 +1,6 @@
 #include "city/SceneObject.h"
 
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 SceneObject::SceneObject() {
     inverse.SetIdentity();
@@ -78,13 +78,13 @@ void SceneObject::PlaceAt(const float x, const float y, const float z) {
 }
 
 void SceneObject::Draw() {
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadMatrixf(model.Data());
-    glColor3f(colour[0], colour[1], colour[2]);
+    gl::MatrixMode(GL_MODELVIEW);
+    gl::PushMatrix();
+    gl::LoadMatrixf(model.Data());
+    gl::Color3f(colour[0], colour[1], colour[2]);
     DrawGeometry();
-    glColor3f(neutralGrey, neutralGrey, neutralGrey);
-    glPopMatrix();
+    gl::Color3f(neutralGrey, neutralGrey, neutralGrey);
+    gl::PopMatrix();
     if (showBox != 0) {
         box.Draw();
     }

@@ -1,9 +1,6 @@
 #include "city/TextureSet.h"
 
-#include "base/GlContext.h"
-
-#include <GL/gl.h>
-#include <GL/glu.h>
+#include "legacygl/Gl.h"
 
 #include <cstdio>
 #include <fstream>
@@ -64,7 +61,7 @@ bool TextureSet::ReadPixels(const char* fileName, std::vector<unsigned char>& pi
 uint32_t TextureSet::LoadTexture(const char* fileName, const int slot) {
     // Without a context (a game checked without a window) there is nothing
     // to load into.
-    if (slot < 0 || slot >= slotCount || !GlContextCurrent()) {
+    if (slot < 0 || slot >= slotCount || !gl::HasContext()) {
         return 0;
     }
     std::vector<unsigned char> pixels;
@@ -73,16 +70,16 @@ uint32_t TextureSet::LoadTexture(const char* fileName, const int slot) {
     }
 
     GLuint name = 0;
-    glGenTextures(1, &name);
-    glBindTexture(GL_TEXTURE_2D, name);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    gl::GenTextures(1, &name);
+    gl::BindTexture(GL_TEXTURE_2D, name);
+    gl::TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
+    gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     // Rows of 768 bytes are 4-aligned, so the default unpack alignment fits.
-    gluBuild2DMipmaps(GL_TEXTURE_2D, 3, textureSize, textureSize, GL_RGB, GL_UNSIGNED_BYTE,
-                      pixels.data());
+    glu::Build2DMipmaps(GL_TEXTURE_2D, 3, textureSize, textureSize, GL_RGB, GL_UNSIGNED_BYTE,
+                        pixels.data());
     names[slot] = name;
     return name;
 }

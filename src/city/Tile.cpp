@@ -1,13 +1,13 @@
 #include "city/Tile.h"
 
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 void Tile::SetupDisplaylist() {
     PlaceOnce();
     if (!BeginList()) {
         return;
     }
-    glEnable(GL_CULL_FACE);
+    gl::Enable(GL_CULL_FACE);
     DrawGroundQuad();
-    glEndList();
+    gl::EndList();
 }

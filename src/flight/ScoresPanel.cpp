@@ -1,9 +1,8 @@
 #include "flight/ScoresPanel.h"
 
 #include "hud/Color.h"
+#include "legacygl/Gl.h"
 #include "menu/MenuItem.h"
-
-#include <GL/gl.h>
 
 #include <algorithm>
 #include <array>
@@ -117,7 +116,7 @@ bool FindSpot(const float width, const float height, const Bounds& bounds, const
 }
 
 void SetColor(const Color& c) {
-    glColor4f(c.r, c.g, c.b, c.a);
+    gl::Color4f(c.r, c.g, c.b, c.a);
 }
 
 } // namespace
@@ -194,15 +193,15 @@ void ScoresPanel::Draw(const float windowWidth, const float windowHeight, const 
         return;
     }
     // The panel lies over the scene, however near its walls are.
-    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    gl::PushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
+    gl::Disable(GL_LIGHTING);
+    gl::Disable(GL_TEXTURE_2D);
+    gl::Disable(GL_DEPTH_TEST);
+    gl::Enable(GL_BLEND);
+    gl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     const OverlayRect& r = place.rect;
     MenuItem::DrawFrame(r.x, r.y, r.width, r.height, background, outline);
-    glDisable(GL_BLEND);
+    gl::Disable(GL_BLEND);
 
     const float markerX = r.x + padding;
     const float textX = markerX + static_cast<float>(markerChars) * charWidth;
@@ -219,7 +218,7 @@ void ScoresPanel::Draw(const float windowWidth, const float windowHeight, const 
         }
         MenuItem::DrawString(textX, baseline, lines[static_cast<size_t>(i)].c_str());
     }
-    glPopAttrib();
+    gl::PopAttrib();
 }
 
 OverlayRect ScoresPanel::TextRect(const float x, const float y, const char* text) {

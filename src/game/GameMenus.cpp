@@ -4,8 +4,7 @@
 #include "game/GameHost.h"
 #include "game/Globals.h"
 #include "game/ShellState.h"
-
-#include <GL/freeglut.h>
+#include "legacygl/Gl.h"
 
 namespace {
 

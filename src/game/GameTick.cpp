@@ -7,8 +7,7 @@
 #include "game/GameMenus.h"
 #include "game/Globals.h"
 #include "game/ShellState.h"
-
-#include <GL/freeglut.h>
+#include "legacygl/Gl.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "geometry/BoundingBox.h"
 
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 #include <iostream>
 
@@ -22,10 +22,10 @@ void BoundingBox::Draw() const {
         {l.GetX(), l.GetY(), u.GetZ()}, {u.GetX(), l.GetY(), u.GetZ()},
         {u.GetX(), u.GetY(), u.GetZ()}, {l.GetX(), u.GetY(), u.GetZ()},
     };
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, corners);
-    glDrawElements(GL_QUADS, 24, GL_UNSIGNED_BYTE, faceIndices);
-    glDisableClientState(GL_VERTEX_ARRAY);
+    gl::EnableClientState(GL_VERTEX_ARRAY);
+    gl::VertexPointer(3, GL_FLOAT, 0, corners);
+    gl::DrawElements(GL_QUADS, 24, GL_UNSIGNED_BYTE, faceIndices);
+    gl::DisableClientState(GL_VERTEX_ARRAY);
 }
 
 void BoundingBox::Print() const {
@@ -36,6 +36,7 @@ void BoundingBox::Print() const {
     std::cout << "\t UpperFarCorner : ";
     UpperFarCorner.Print();
     std::cout << '\n';
-    std::cout << "\t Width  :" << GetWidth() << " | " << "Height :" << GetHeight() << " | "
+    std::cout << "\t Width  :" << GetWidth() << " | "
+              << "Height :" << GetHeight() << " | "
               << "Depth  :" << GetDepth();
 }

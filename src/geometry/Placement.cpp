@@ -1,22 +1,22 @@
 #include "geometry/Placement.h"
 
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 void Placement::Apply() const {
     for (int i = 0; i < count; ++i) {
         const Step& step = steps[i];
         switch (step.kind) {
         case Step::Translate:
-            glTranslatef(step.x, step.y, step.z);
+            gl::Translatef(step.x, step.y, step.z);
             break;
         case Step::RotateX:
-            glRotatef(step.x, 1.0f, 0.0f, 0.0f);
+            gl::Rotatef(step.x, 1.0f, 0.0f, 0.0f);
             break;
         case Step::RotateZ:
-            glRotatef(step.x, 0.0f, 0.0f, 1.0f);
+            gl::Rotatef(step.x, 0.0f, 0.0f, 1.0f);
             break;
         case Step::Scale:
-            glScalef(step.x, step.y, step.z);
+            gl::Scalef(step.x, step.y, step.z);
             break;
         }
     }

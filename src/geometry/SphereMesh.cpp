@@ -1,8 +1,7 @@
 #include "geometry/SphereMesh.h"
 
 #include "geometry/Angle.h"
-
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 #include <cmath>
 
@@ -59,11 +58,11 @@ void SphereMesh::AddStrip(std::vector<int> strip) {
 
 void SphereMesh::Draw() const {
     for (const std::vector<int>& strip : strips) {
-        glBegin(GL_TRIANGLE_STRIP);
+        gl::Begin(GL_TRIANGLE_STRIP);
         for (const int index : strip) {
-            glNormal3fv(points[static_cast<size_t>(index)].data());
-            glVertex3fv(points[static_cast<size_t>(index)].data());
+            gl::Normal3fv(points[static_cast<size_t>(index)].data());
+            gl::Vertex3fv(points[static_cast<size_t>(index)].data());
         }
-        glEnd();
+        gl::End();
     }
 }

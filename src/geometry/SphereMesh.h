@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-// SphereMesh: the unit sphere that glutSolidSphere(1.0, slices, stacks)
+// SphereMesh: the unit sphere that glut::SolidSphere(1.0, slices, stacks)
 // draws, as a mesh of our own: a top point, rings of `slices` points going
 // round clockwise seen from above, a bottom point, and one triangle strip per
 // stack; every corner is its own normal. One description of the sphere for

@@ -1,16 +1,16 @@
 #include "geometry/UnitCube.h"
 
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 #include <initializer_list>
 
 void UnitCube::Draw() {
-    glBegin(GL_TRIANGLES);
+    gl::Begin(GL_TRIANGLES);
     for (int f = 0; f < 6; ++f) {
-        glNormal3fv(normals[f]);
+        gl::Normal3fv(normals[f]);
         for (const int corner : {0, 1, 2, 0, 2, 3}) {
-            glVertex3fv(corners[faces[f][corner]]);
+            gl::Vertex3fv(corners[faces[f][corner]]);
         }
     }
-    glEnd();
+    gl::End();
 }

@@ -5,8 +5,7 @@
 #include "geometry/Angle.h"
 
 #include "base/Settings.h"
-
-#include <GL/freeglut.h>
+#include "legacygl/Gl.h"
 
 #include <cmath>
 #include <cstdio>
@@ -104,10 +103,10 @@ void Gauge::ConeSector(float& angle, float& length) const {
 
 void Gauge::Draw(const BarStyle barStyle) {
     if (settings.lighting) {
-        glDisable(GL_LIGHTING);
+        gl::Disable(GL_LIGHTING);
     }
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    gl::Enable(GL_BLEND);
+    gl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     if (visible) {
         if (blinking) {
             ++blinkCounter;
@@ -137,18 +136,18 @@ void Gauge::Draw(const BarStyle barStyle) {
             }
         }
     }
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glDisable(GL_BLEND);
+    gl::Color4f(1.0f, 1.0f, 1.0f, 1.0f);
+    gl::Disable(GL_BLEND);
     if (settings.lighting) {
-        glEnable(GL_LIGHTING);
+        gl::Enable(GL_LIGHTING);
     }
 }
 
 void Gauge::DrawText(const float atX, const float atY, const char* text) const {
-    glColor4f(textColor.r, textColor.g, textColor.b, textColor.a);
-    glRasterPos2f(atX, atY);
+    gl::Color4f(textColor.r, textColor.g, textColor.b, textColor.a);
+    gl::RasterPos2f(atX, atY);
     for (const char* c = text; *c != '\0'; ++c) {
-        glutBitmapCharacter(GLUT_BITMAP_8_BY_13, *c);
+        glut::BitmapCharacter(glut::Fixed8By13, *c);
     }
 }
 
@@ -166,35 +165,35 @@ void Gauge::DrawBar(const bool horizontal, const BarStyle barStyle) const {
     const int slices = SliceCount();
     const bool oneDraw = barStyle == BarStyle::OneDraw;
     if (oneDraw) {
-        glBegin(GL_QUADS);
+        gl::Begin(GL_QUADS);
     }
     for (int i = 0; i < slices; ++i) {
         const Color c = startColor.Blend(endColor, static_cast<float>(i) / maximum * 100.0f);
-        glColor4f(c.r, c.g, c.b, c.a);
+        gl::Color4f(c.r, c.g, c.b, c.a);
         const float step = sliceWidth * static_cast<float>(i);
         if (!oneDraw) {
-            glBegin(GL_POLYGON);
+            gl::Begin(GL_POLYGON);
         }
         if (horizontal) {
             const float right = x + step + sliceWidth;
-            glVertex2f(right, y - barLow);
-            glVertex2f(right, y - barLow - sliceHeight);
-            glVertex2f(right - sliceWidth, y - barLow - sliceHeight);
-            glVertex2f(right - sliceWidth, y - barLow);
+            gl::Vertex2f(right, y - barLow);
+            gl::Vertex2f(right, y - barLow - sliceHeight);
+            gl::Vertex2f(right - sliceWidth, y - barLow - sliceHeight);
+            gl::Vertex2f(right - sliceWidth, y - barLow);
         } else {
             const float bottom = y - columnBottom - step;
             const float top = y - columnTop - step;
-            glVertex2f(x + columnRight, bottom);
-            glVertex2f(x + columnRight, top);
-            glVertex2f(x + columnLeft, top);
-            glVertex2f(x + columnLeft, bottom);
+            gl::Vertex2f(x + columnRight, bottom);
+            gl::Vertex2f(x + columnRight, top);
+            gl::Vertex2f(x + columnLeft, top);
+            gl::Vertex2f(x + columnLeft, bottom);
         }
         if (!oneDraw) {
-            glEnd();
+            gl::End();
         }
     }
     if (oneDraw) {
-        glEnd();
+        gl::End();
     }
 }
 
@@ -203,35 +202,35 @@ void Gauge::DrawCone() const {
     const float ay = pointA.GetY();
     const float bx = pointB.GetX();
     const float by = pointB.GetY();
-    glColor3f(endColor.r, endColor.g, endColor.b);
-    glBegin(GL_LINES);
-    glVertex2f(ax, ay);
-    glVertex2f(bx, by);
-    glEnd();
-    glPointSize(endPointSize);
-    glBegin(GL_POINTS);
-    glVertex2f(bx, by);
-    glVertex2f(ax, ay);
-    glEnd();
-    glPointSize(1.0f);
+    gl::Color3f(endColor.r, endColor.g, endColor.b);
+    gl::Begin(GL_LINES);
+    gl::Vertex2f(ax, ay);
+    gl::Vertex2f(bx, by);
+    gl::End();
+    gl::PointSize(endPointSize);
+    gl::Begin(GL_POINTS);
+    gl::Vertex2f(bx, by);
+    gl::Vertex2f(ax, ay);
+    gl::End();
+    gl::PointSize(1.0f);
 
     float angle = 0.0f;
     float length = 0.0f;
     ConeSector(angle, length);
-    glPushMatrix();
-    glTranslatef(0.0f, 0.0f, -depthStep);
-    glColor4f(startColor.r, startColor.g, startColor.b, startColor.a);
+    gl::PushMatrix();
+    gl::Translatef(0.0f, 0.0f, -depthStep);
+    gl::Color4f(startColor.r, startColor.g, startColor.b, startColor.a);
     DrawSector(bx, by, length, angle - coneHalfWidth, angle + coneHalfWidth, coneStep);
-    glColor3f(0.0f, 1.0f, 0.0f);
-    glPopMatrix();
+    gl::Color3f(0.0f, 1.0f, 0.0f);
+    gl::PopMatrix();
 }
 
 void Gauge::DrawFlash() const {
-    glColor4f(startColor.r, startColor.g, startColor.b, startColor.a);
-    glBegin(GL_POLYGON);
-    glVertex2f(0.0f, -y);
-    glVertex2f(0.0f, y);
-    glVertex2f(x, y);
-    glVertex2f(x, -y);
-    glEnd();
+    gl::Color4f(startColor.r, startColor.g, startColor.b, startColor.a);
+    gl::Begin(GL_POLYGON);
+    gl::Vertex2f(0.0f, -y);
+    gl::Vertex2f(0.0f, y);
+    gl::Vertex2f(x, y);
+    gl::Vertex2f(x, -y);
+    gl::End();
 }

@@ -14,7 +14,7 @@ public:
     static constexpr int textSize = 100;
     static constexpr float sliceWidth = 4.0f; // one percent of a horizontal bar
     static constexpr float sliceHeight = 20.0f;
-    static constexpr float charWidth = 8.0f; // GLUT_BITMAP_8_BY_13
+    static constexpr float charWidth = 8.0f; // glut::Fixed8By13
     // A bar never draws more slices than this, whatever its value.
     static constexpr int maxSlices = 10000;
 

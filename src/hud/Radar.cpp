@@ -9,8 +9,7 @@
 #include "bird/Camera.h"
 #include "geometry/Angle.h"
 #include "geometry/Matrix.h"
-
-#include <GL/freeglut.h>
+#include "legacygl/Gl.h"
 
 #include <cmath>
 #include <cstdio>
@@ -81,36 +80,36 @@ void Radar::DrawBlip(const Point& position, const float r, const float g, const 
     if (!BlipPosition(position, screenX, screenY)) {
         return;
     }
-    glColor3f(r, g, b);
-    glBegin(GL_POINTS);
-    glVertex2f(screenX, screenY);
-    glEnd();
+    gl::Color3f(r, g, b);
+    gl::Begin(GL_POINTS);
+    gl::Vertex2f(screenX, screenY);
+    gl::End();
 }
 
 void Radar::DrawDisc() const {
     const float r = Radius();
-    glPushMatrix();
-    glTranslatef(0.0f, 0.0f, -depthStep);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(0.0f, 0.5f, 0.0f, 0.4f);
+    gl::PushMatrix();
+    gl::Translatef(0.0f, 0.0f, -depthStep);
+    gl::Enable(GL_BLEND);
+    gl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    gl::Color4f(0.0f, 0.5f, 0.0f, 0.4f);
     DrawSector(x, y, r, 0.0f, discEnd, discStep);
-    glColor3f(0.0f, 1.0f, 0.0f);
-    glDisable(GL_BLEND);
-    glPopMatrix();
+    gl::Color3f(0.0f, 1.0f, 0.0f);
+    gl::Disable(GL_BLEND);
+    gl::PopMatrix();
 }
 
 void Radar::DrawRadar() const {
     constexpr float scaredGrey = 0.5f;
     if (settings.lighting) {
-        glDisable(GL_LIGHTING);
+        gl::Disable(GL_LIGHTING);
     }
-    glPointSize(blipSize);
+    gl::PointSize(blipSize);
     DrawDisc();
-    glColor3f(1.0f, 1.0f, 1.0f);
-    glRasterPos2f(x + nameOffsetX, y + nameOffsetY);
+    gl::Color3f(1.0f, 1.0f, 1.0f);
+    gl::RasterPos2f(x + nameOffsetX, y + nameOffsetY);
     for (const char* c = name; *c != '\0'; ++c) {
-        glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, *c);
+        glut::BitmapCharacter(glut::Helvetica12, *c);
     }
     if (peds != nullptr) {
         for (const auto& ped : *peds) {
@@ -135,17 +134,17 @@ void Radar::DrawRadar() const {
             DrawBlip(portion->GetPosition(), 1.0f, 0.2f, 0.2f);
         }
     }
-    glColor3f(0.0f, 0.0f, 0.0f);
-    glBegin(GL_POINTS);
-    glVertex2f(x, y);
-    glEnd();
+    gl::Color3f(0.0f, 0.0f, 0.0f);
+    gl::Begin(GL_POINTS);
+    gl::Vertex2f(x, y);
+    gl::End();
     const Point north(centre.GetX(),
                       centre.GetY() + (zoomFactor + northOffset) * zoomDistance - northInset, 0.0f);
     DrawBlip(north, 1.0f, 1.0f, 1.0f);
-    glColor3f(1.0f, 1.0f, 1.0f);
-    glPointSize(1.0f);
-    glLineWidth(1.0f);
+    gl::Color3f(1.0f, 1.0f, 1.0f);
+    gl::PointSize(1.0f);
+    gl::LineWidth(1.0f);
     if (settings.lighting) {
-        glEnable(GL_LIGHTING);
+        gl::Enable(GL_LIGHTING);
     }
 }

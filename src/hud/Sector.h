@@ -1,6 +1,6 @@
 #pragma once
 
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 #include <cmath>
 
@@ -9,17 +9,17 @@
 // triangles, one per `step`: the steering cone and the radar disc share it.
 inline void DrawSector(const float cx, const float cy, const float radius, const float from,
                        const float to, const float step) {
-    glBegin(GL_TRIANGLES);
+    gl::Begin(GL_TRIANGLES);
     float previousX = cx + radius * std::sin(from);
     float previousY = cy + radius * std::cos(from);
     for (float a = from; a <= to; a += step) {
         const float rimX = cx + radius * std::sin(a);
         const float rimY = cy + radius * std::cos(a);
-        glVertex2f(previousX, previousY);
-        glVertex2f(rimX, rimY);
-        glVertex2f(cx, cy);
+        gl::Vertex2f(previousX, previousY);
+        gl::Vertex2f(rimX, rimY);
+        gl::Vertex2f(cx, cy);
         previousX = rimX;
         previousY = rimY;
     }
-    glEnd();
+    gl::End();
 }

@@ -1,6 +1,6 @@
 #include "input/PadMapper.h"
 
-#include <GL/freeglut.h>
+#include "legacygl/Gl.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "menu/Button.h"
 
-#include <GL/freeglut.h>
+#include "legacygl/Gl.h"
 
 Button::Button() {
     normalBackground.Set(1.0f, 1.0f, 1.0f, 0.5f);

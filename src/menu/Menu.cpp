@@ -2,8 +2,7 @@
 
 #include "base/Cursor.h"
 #include "base/Settings.h"
-
-#include <GL/freeglut.h>
+#include "legacygl/Gl.h"
 
 #include <cstdio>
 
@@ -148,33 +147,33 @@ void Menu::Draw() {
     if (!visible) {
         return;
     }
-    glDisable(GL_LIGHTING);
+    gl::Disable(GL_LIGHTING);
     // Menus lie over the scene, however near its walls are.
-    const GLboolean depthTest = glIsEnabled(GL_DEPTH_TEST);
-    glDisable(GL_DEPTH_TEST);
-    glPushMatrix();
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    const GLboolean depthTest = gl::IsEnabled(GL_DEPTH_TEST);
+    gl::Disable(GL_DEPTH_TEST);
+    gl::PushMatrix();
+    gl::Enable(GL_BLEND);
+    gl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     MenuItem::DrawFrame(x, y, width, height, background, outlineColor);
-    glDisable(GL_BLEND);
-    glPopMatrix();
+    gl::Disable(GL_BLEND);
+    gl::PopMatrix();
 
-    glPushMatrix();
-    glTranslatef(0.0f, 0.0f, depthStep);
+    gl::PushMatrix();
+    gl::Translatef(0.0f, 0.0f, depthStep);
     for (int i = 0; i < entryCount; ++i) {
         entries[i].item->Draw();
     }
-    glColor3f(1.0f, 1.0f, 1.0f);
+    gl::Color3f(1.0f, 1.0f, 1.0f);
     const float textX = x + width / 2.0f;
     const float textY = y + height / 2.0f;
     MenuItem::DrawString(textX, textY, title);
     MenuItem::DrawString(textX, textY + lineGap, message);
     MenuItem::DrawString(textX, textY + 2.0f * lineGap, toolTipLine);
-    glPopMatrix();
+    gl::PopMatrix();
     if (depthTest) {
-        glEnable(GL_DEPTH_TEST);
+        gl::Enable(GL_DEPTH_TEST);
     }
     if (settings.lighting) {
-        glEnable(GL_LIGHTING);
+        gl::Enable(GL_LIGHTING);
     }
 }

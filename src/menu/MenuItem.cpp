@@ -1,6 +1,6 @@
 #include "menu/MenuItem.h"
 
-#include <GL/freeglut.h>
+#include "legacygl/Gl.h"
 
 #include <cstdio>
 #include <cstring>
@@ -12,15 +12,15 @@ constexpr float depthStep = 0.1f; // lifts outlines and text above their fill
 } // namespace
 
 void MenuItem::Draw() {
-    glDisable(GL_LIGHTING);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    gl::Disable(GL_LIGHTING);
+    gl::Enable(GL_BLEND);
+    gl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     if (state == highlighted) {
         DrawHighlighted();
     } else {
         DrawNormal();
     }
-    glDisable(GL_BLEND);
+    gl::Disable(GL_BLEND);
 }
 
 void MenuItem::SetLabel(const char* text) {
@@ -35,29 +35,29 @@ void MenuItem::SetToolTip(const char* text) {
 
 void MenuItem::DrawFrame(const float x, const float y, const float width, const float height,
                          const Color& fill, const Color& border) {
-    glPushMatrix();
-    glColor4f(fill.r, fill.g, fill.b, fill.a);
-    glBegin(GL_POLYGON);
-    glVertex2f(x, y);
-    glVertex2f(x, y + height);
-    glVertex2f(x + width, y + height);
-    glVertex2f(x + width, y);
-    glEnd();
-    glTranslatef(0.0f, 0.0f, depthStep);
-    glColor4f(border.r, border.g, border.b, border.a);
-    glBegin(GL_LINE_LOOP);
-    glVertex2f(x, y);
-    glVertex2f(x + width, y);
-    glVertex2f(x + width, y + height);
-    glVertex2f(x, y + height);
-    glEnd();
-    glPopMatrix();
+    gl::PushMatrix();
+    gl::Color4f(fill.r, fill.g, fill.b, fill.a);
+    gl::Begin(GL_POLYGON);
+    gl::Vertex2f(x, y);
+    gl::Vertex2f(x, y + height);
+    gl::Vertex2f(x + width, y + height);
+    gl::Vertex2f(x + width, y);
+    gl::End();
+    gl::Translatef(0.0f, 0.0f, depthStep);
+    gl::Color4f(border.r, border.g, border.b, border.a);
+    gl::Begin(GL_LINE_LOOP);
+    gl::Vertex2f(x, y);
+    gl::Vertex2f(x + width, y);
+    gl::Vertex2f(x + width, y + height);
+    gl::Vertex2f(x, y + height);
+    gl::End();
+    gl::PopMatrix();
 }
 
 void MenuItem::DrawString(const float x, const float y, const char* text) {
-    glRasterPos2f(x, y);
+    gl::RasterPos2f(x, y);
     for (const char* c = text; *c != '\0'; ++c) {
-        glutBitmapCharacter(GLUT_BITMAP_8_BY_13, *c);
+        glut::BitmapCharacter(glut::Fixed8By13, *c);
     }
 }
 
@@ -66,9 +66,9 @@ void MenuItem::DrawBox(const Color& background, const Color& border) const {
 }
 
 void MenuItem::DrawLabel(const Color& color) const {
-    glPushMatrix();
-    glTranslatef(0.0f, 0.0f, depthStep);
-    glColor4f(color.r, color.g, color.b, color.a);
+    gl::PushMatrix();
+    gl::Translatef(0.0f, 0.0f, depthStep);
+    gl::Color4f(color.r, color.g, color.b, color.a);
     DrawString(x + margin, y + margin + charHeight, label);
-    glPopMatrix();
+    gl::PopMatrix();
 }

@@ -13,7 +13,7 @@ public:
     static constexpr int toolTipSize = 80;
     static constexpr int highlighted = 1;
     static constexpr int normal = 2;
-    static constexpr float charWidth = 8.0f; // GLUT_BITMAP_8_BY_13
+    static constexpr float charWidth = 8.0f; // glut::Fixed8By13
     static constexpr float charHeight = 13.0f;
 
     MenuItem() = default;

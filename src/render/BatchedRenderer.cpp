@@ -3,9 +3,8 @@
 #include "base/DrawText.h"
 #include "base/TimeStats.h"
 #include "city/TextureSet.h"
+#include "legacygl/Gl.h"
 #include "world/World.h"
-
-#include <GL/gl.h>
 
 namespace {
 
@@ -17,30 +16,30 @@ namespace {
 // smaller levels hardly differ: without a level chosen per pixel the sky
 // costs a fifth less. The texture's own filter is put back after.
 void DrawSky(World& world, const GLfloat (&projection)[16]) {
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadMatrixf(projection);
-    glMatrixMode(GL_MODELVIEW);
+    gl::MatrixMode(GL_PROJECTION);
+    gl::PushMatrix();
+    gl::LoadMatrixf(projection);
+    gl::MatrixMode(GL_MODELVIEW);
     // Clip planes are given in eye space, which is world space here: the
     // camera lives in the projection matrix.
-    glPushMatrix();
-    glLoadIdentity();
+    gl::PushMatrix();
+    gl::LoadIdentity();
     constexpr GLdouble aboveGround[4] = {0.0, 0.0, 1.0, 0.0};
-    glClipPlane(GL_CLIP_PLANE0, aboveGround);
-    glPopMatrix();
-    glEnable(GL_CLIP_PLANE0);
+    gl::ClipPlane(GL_CLIP_PLANE0, aboveGround);
+    gl::PopMatrix();
+    gl::Enable(GL_CLIP_PLANE0);
     const GLuint sky = world.GetCityTextures().Get(TextureSet::SkyTop);
-    glBindTexture(GL_TEXTURE_2D, sky);
+    gl::BindTexture(GL_TEXTURE_2D, sky);
     GLint minFilter = GL_LINEAR;
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    gl::GetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
+    gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     world.DrawAtmosphere();
-    glBindTexture(GL_TEXTURE_2D, sky);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
-    glDisable(GL_CLIP_PLANE0);
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
+    gl::BindTexture(GL_TEXTURE_2D, sky);
+    gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
+    gl::Disable(GL_CLIP_PLANE0);
+    gl::MatrixMode(GL_PROJECTION);
+    gl::PopMatrix();
+    gl::MatrixMode(GL_MODELVIEW);
 }
 
 } // namespace
@@ -54,7 +53,7 @@ void BatchedRenderer::DrawWorld(World& world) {
     // and before the translucent clouds: the box encloses everything, and
     // depth decides what shows whatever the order.
     GLfloat skyProjection[16];
-    glGetFloatv(GL_PROJECTION_MATRIX, skyProjection);
+    gl::GetFloatv(GL_PROJECTION_MATRIX, skyProjection);
     world.SetSceneState();
     timeStats.Timed(TimeStats::Camera, [&] { world.SetupCamera(); });
     timeStats.Timed(TimeStats::MapObjects, [&] { DrawCity(world); });

@@ -5,8 +5,7 @@
 #include "base/DisplayListTable.h"
 #include "base/Settings.h"
 #include "city/MapObject.h"
-
-#include <GL/freeglut.h>
+#include "legacygl/Gl.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,10 +14,10 @@ namespace {
 
 void EmitVertex(const FaceSink::Corner& corner, const float* normal,
                 const FaceSink::Colour& colour) {
-    glColor4f(colour.r, colour.g, colour.b, colour.a);
-    glNormal3fv(normal);
-    glTexCoord2f(corner.s, corner.t);
-    glVertex3f(corner.x, corner.y, corner.z);
+    gl::Color4f(colour.r, colour.g, colour.b, colour.a);
+    gl::Normal3fv(normal);
+    gl::TexCoord2f(corner.s, corner.t);
+    gl::Vertex3f(corner.x, corner.y, corner.z);
 }
 
 } // namespace
@@ -72,24 +71,24 @@ void CityBatch::Build(const std::vector<std::unique_ptr<MapObject>>& objects) {
         object->AddFaces(*this);
     }
     const int slot = displayListTable.GetCurrent();
-    const int window = glutGetWindow();
+    const int window = glut::GetWindow();
     if (window == 0) {
         districts.clear();
         return; // no GL context
     }
     // Lists made in a window that is gone went with its context.
     if (listBase[slot] != 0 && listWindow[slot] == window) {
-        glDeleteLists(listBase[slot], static_cast<GLsizei>(compiled[slot].size()));
+        gl::DeleteLists(listBase[slot], static_cast<GLsizei>(compiled[slot].size()));
     }
     compiled[slot].clear();
-    listBase[slot] = glGenLists(static_cast<GLsizei>(districts.size()));
+    listBase[slot] = gl::GenLists(static_cast<GLsizei>(districts.size()));
     listWindow[slot] = window;
     if (listBase[slot] != 0) {
         uint32_t list = listBase[slot];
         for (const auto& [key, district] : districts) {
-            glNewList(list, GL_COMPILE);
+            gl::NewList(list, GL_COMPILE);
             Compile(district);
-            glEndList();
+            gl::EndList();
             CompiledDistrict entry{list, {}, {}};
             std::copy(district.low, district.low + 3, entry.low);
             std::copy(district.high, district.high + 3, entry.high);
@@ -103,35 +102,35 @@ void CityBatch::Build(const std::vector<std::unique_ptr<MapObject>>& objects) {
 void CityBatch::Compile(const District& district) {
     // The same state the objects' own lists leave behind: culling on,
     // texturing off.
-    glEnable(GL_CULL_FACE);
+    gl::Enable(GL_CULL_FACE);
     for (const auto& [texture, group] : district.groups) {
         if (texture != 0) {
-            glEnable(GL_TEXTURE_2D);
-            glBindTexture(GL_TEXTURE_2D, texture);
+            gl::Enable(GL_TEXTURE_2D);
+            gl::BindTexture(GL_TEXTURE_2D, texture);
         } else {
-            glDisable(GL_TEXTURE_2D);
+            gl::Disable(GL_TEXTURE_2D);
         }
         if (!group.quads.empty()) {
-            glBegin(GL_QUADS);
+            gl::Begin(GL_QUADS);
             for (const Vertex& v : group.quads) {
                 EmitVertex(v.corner, v.normal, v.colour);
             }
-            glEnd();
+            gl::End();
         }
         if (!group.triangles.empty()) {
-            glBegin(GL_TRIANGLES);
+            gl::Begin(GL_TRIANGLES);
             for (const Vertex& v : group.triangles) {
                 EmitVertex(v.corner, v.normal, v.colour);
             }
-            glEnd();
+            gl::End();
         }
     }
-    glDisable(GL_TEXTURE_2D);
+    gl::Disable(GL_TEXTURE_2D);
 }
 
 bool CityBatch::Draw(const float eyeX, const float eyeY) const {
     const int slot = displayListTable.GetCurrent();
-    if (listBase[slot] == 0 || listWindow[slot] != glutGetWindow()) {
+    if (listBase[slot] == 0 || listWindow[slot] != glut::GetWindow()) {
         return false;
     }
     const ViewVolume view = ViewVolume::OfProjection();
@@ -146,14 +145,14 @@ bool CityBatch::Draw(const float eyeX, const float eyeY) const {
         order.emplace_back(dx * dx + dy * dy, district.list);
     }
     std::sort(order.begin(), order.end());
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
+    gl::MatrixMode(GL_MODELVIEW);
+    gl::PushMatrix();
+    gl::LoadIdentity();
     for (const auto& [distance, list] : order) {
-        glCallList(list);
+        gl::CallList(list);
     }
     // As after an object's Draw.
-    glColor3f(MapObject::neutralGrey, MapObject::neutralGrey, MapObject::neutralGrey);
-    glPopMatrix();
+    gl::Color3f(MapObject::neutralGrey, MapObject::neutralGrey, MapObject::neutralGrey);
+    gl::PopMatrix();
     return true;
 }

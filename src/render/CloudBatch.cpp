@@ -2,20 +2,19 @@
 
 #include "actors/Cloud.h"
 #include "geometry/SphereMesh.h"
+#include "legacygl/Gl.h"
 #include "render/ViewVolume.h"
 
-#include <GL/freeglut.h>
-
 GLuint CloudBatch::ShapeList() {
-    const int window = glutGetWindow();
+    const int window = glut::GetWindow();
     if (list == 0 || listWindow != window) {
         // A list made in another window belongs to that window's context.
-        list = glGenLists(1);
+        list = gl::GenLists(1);
         listWindow = window;
         if (list != 0) {
-            glNewList(list, GL_COMPILE);
+            gl::NewList(list, GL_COMPILE);
             Cloud::Shape().Draw();
-            glEndList();
+            gl::EndList();
         }
     }
     return list;
@@ -27,11 +26,11 @@ void CloudBatch::Draw(const std::vector<std::unique_ptr<Cloud>>& clouds) {
     }
     const ViewVolume view = ViewVolume::OfProjection();
     const GLuint shape = ShapeList();
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(1.0f, 1.0f, 1.0f, Cloud::translucency);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
+    gl::Enable(GL_BLEND);
+    gl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    gl::Color4f(1.0f, 1.0f, 1.0f, Cloud::translucency);
+    gl::MatrixMode(GL_MODELVIEW);
+    gl::PushMatrix();
     for (const std::unique_ptr<Cloud>& cloud : clouds) {
         const Point& at = cloud->GetPosition();
         const float low[3] = {at.GetX() - cloud->GetRadiusX(), at.GetY() - cloud->GetRadiusY(),
@@ -41,16 +40,16 @@ void CloudBatch::Draw(const std::vector<std::unique_ptr<Cloud>>& clouds) {
         if (!view.MayShow(low, high)) {
             continue;
         }
-        glLoadMatrixf(cloud->GetModelMatrix().Data());
-        glScalef(cloud->GetRadiusX(), cloud->GetRadiusY(), cloud->GetRadiusZ());
+        gl::LoadMatrixf(cloud->GetModelMatrix().Data());
+        gl::Scalef(cloud->GetRadiusX(), cloud->GetRadiusY(), cloud->GetRadiusZ());
         if (shape != 0) {
-            glCallList(shape);
+            gl::CallList(shape);
         } else {
             Cloud::Shape().Draw();
         }
     }
-    glPopMatrix();
-    glDisable(GL_BLEND);
+    gl::PopMatrix();
+    gl::Disable(GL_BLEND);
     // As after an object's Draw.
-    glColor3f(SceneObject::neutralGrey, SceneObject::neutralGrey, SceneObject::neutralGrey);
+    gl::Color3f(SceneObject::neutralGrey, SceneObject::neutralGrey, SceneObject::neutralGrey);
 }

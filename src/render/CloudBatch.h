@@ -1,6 +1,6 @@
 #pragma once
 
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 #include <memory>
 #include <vector>

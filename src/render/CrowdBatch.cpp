@@ -4,8 +4,7 @@
 #include "actors/Ped.h"
 #include "base/Settings.h"
 #include "geometry/Matrix.h"
-
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 #include <algorithm>
 
@@ -32,9 +31,9 @@ void Normalize(const Vector& v, float (&normal)[3]) {
 
 // Restores what an actor's own Draw leaves behind.
 void EndCrowd() {
-    glDisable(GL_TEXTURE_2D);
-    glColor3f(SceneObject::neutralGrey, SceneObject::neutralGrey, SceneObject::neutralGrey);
-    glPopMatrix();
+    gl::Disable(GL_TEXTURE_2D);
+    gl::Color3f(SceneObject::neutralGrey, SceneObject::neutralGrey, SceneObject::neutralGrey);
+    gl::PopMatrix();
 }
 
 } // namespace
@@ -72,25 +71,26 @@ void CrowdBatch::DrawPeds(const std::vector<std::unique_ptr<Ped>>& peds) {
     }
     std::stable_sort(quads.begin(), quads.end(),
                      [](const Quad& a, const Quad& b) { return a.texture < b.texture; });
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glEnable(GL_TEXTURE_2D);
+    gl::MatrixMode(GL_MODELVIEW);
+    gl::PushMatrix();
+    gl::LoadIdentity();
+    gl::Enable(GL_TEXTURE_2D);
     for (size_t first = 0; first < quads.size();) {
         const uint32_t texture = quads[first].texture;
-        glBindTexture(GL_TEXTURE_2D, texture);
-        glBegin(GL_QUADS);
+        gl::BindTexture(GL_TEXTURE_2D, texture);
+        gl::Begin(GL_QUADS);
         size_t next = first;
         for (; next < quads.size() && quads[next].texture == texture; ++next) {
             const Quad& quad = quads[next];
-            glColor3fv(quad.colour);
-            glNormal3fv(quad.normal);
+            gl::Color3fv(quad.colour);
+            gl::Normal3fv(quad.normal);
             for (int i = 0; i < 4; ++i) {
-                glTexCoord2fv(TexturedBox::textureCoordinates[i]);
-                glVertex3f(quad.corners[i].GetX(), quad.corners[i].GetY(), quad.corners[i].GetZ());
+                gl::TexCoord2fv(TexturedBox::textureCoordinates[i]);
+                gl::Vertex3f(quad.corners[i].GetX(), quad.corners[i].GetY(),
+                             quad.corners[i].GetZ());
             }
         }
-        glEnd();
+        gl::End();
         first = next;
     }
     EndCrowd();
@@ -108,11 +108,11 @@ void CrowdBatch::DrawCars(const std::vector<std::unique_ptr<Car>>& cars) const {
         const Matrix turn = TurnZ(static_cast<float>(car->GetFacing() + 90));
         placed.push_back({car->GetModelMatrix() * turn, turn, car.get()});
     }
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
+    gl::MatrixMode(GL_MODELVIEW);
+    gl::PushMatrix();
+    gl::LoadIdentity();
     if (settings.textureTarget != 0) {
-        glEnable(static_cast<GLenum>(settings.textureTarget));
+        gl::Enable(static_cast<GLenum>(settings.textureTarget));
     }
     // The faces do not overlap, so they can go by texture role, quads and
     // triangles apart; a change of texture between cars starts a new draw.
@@ -130,14 +130,14 @@ void CrowdBatch::DrawCars(const std::vector<std::unique_ptr<Car>>& cars) const {
                 const uint32_t texture = p.car->GetTexture(static_cast<Car::Role>(role));
                 if (!begun || texture != bound) {
                     if (begun) {
-                        glEnd();
+                        gl::End();
                     }
-                    glBindTexture(GL_TEXTURE_2D, texture);
-                    glBegin(corners == 3 ? GL_TRIANGLES : GL_QUADS);
+                    gl::BindTexture(GL_TEXTURE_2D, texture);
+                    gl::Begin(corners == 3 ? GL_TRIANGLES : GL_QUADS);
                     bound = texture;
                     begun = true;
                 }
-                glColor3fv(p.car->GetColour());
+                gl::Color3fv(p.car->GetColour());
                 // The car's scale stands left of its facing turn: the normal
                 // goes through the turn and then the inverse of the scale.
                 const Vector& scale = p.car->GetScale();
@@ -150,17 +150,17 @@ void CrowdBatch::DrawCars(const std::vector<std::unique_ptr<Car>>& cars) const {
                     Normalize(Vector(turned.GetX() / scale.GetX(), turned.GetY() / scale.GetY(),
                                      turned.GetZ() / scale.GetZ()),
                               normal);
-                    glNormal3fv(normal);
+                    gl::Normal3fv(normal);
                     for (int i = 0; i < face.vertexCount; ++i) {
                         const Car::Vertex& v = face.v[i];
                         const Point corner = p.matrix * Point(v.x, v.y, v.z);
-                        glTexCoord2f(v.s, v.t);
-                        glVertex3f(corner.GetX(), corner.GetY(), corner.GetZ());
+                        gl::TexCoord2f(v.s, v.t);
+                        gl::Vertex3f(corner.GetX(), corner.GetY(), corner.GetZ());
                     }
                 }
             }
             if (begun) {
-                glEnd();
+                gl::End();
             }
         }
     }

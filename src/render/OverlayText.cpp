@@ -1,9 +1,7 @@
 #include "render/OverlayText.h"
 
 #include "base/DrawText.h"
-
-#include <GL/freeglut.h>
-#include <GL/glu.h>
+#include "legacygl/Gl.h"
 
 #include <algorithm>
 #include <vector>
@@ -17,12 +15,12 @@ constexpr int margin = 4; // room for the glyphs' descent and offsets
 
 void OverlayText::Prepare(const float x, const float y, const char* text, const int viewWidth,
                           const int viewHeight) {
-    const int currentWindow = glutGetWindow();
+    const int currentWindow = glut::GetWindow();
     if (texture != 0 && window == currentWindow && width == viewWidth && height == viewHeight) {
         return;
     }
     if (texture != 0 && window == currentWindow) {
-        glDeleteTextures(1, &texture);
+        gl::DeleteTextures(1, &texture);
     }
     texture = 0;
     window = currentWindow;
@@ -54,75 +52,75 @@ void OverlayText::Prepare(const float x, const float y, const char* text, const 
         return;
     }
 
-    glPushAttrib(GL_COLOR_BUFFER_BIT);
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glPopAttrib();
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    gluOrtho2D(0.0, viewWidth, 0.0, viewHeight);
-    glScalef(1.0f, -1.0f, 1.0f);
-    glTranslatef(0.0f, -static_cast<float>(viewHeight) / 2.0f, 0.0f);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
+    gl::PushAttrib(GL_COLOR_BUFFER_BIT);
+    gl::ClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    gl::Clear(GL_COLOR_BUFFER_BIT);
+    gl::PopAttrib();
+    gl::MatrixMode(GL_PROJECTION);
+    gl::PushMatrix();
+    gl::LoadIdentity();
+    glu::Ortho2D(0.0, viewWidth, 0.0, viewHeight);
+    gl::Scalef(1.0f, -1.0f, 1.0f);
+    gl::Translatef(0.0f, -static_cast<float>(viewHeight) / 2.0f, 0.0f);
+    gl::MatrixMode(GL_MODELVIEW);
+    gl::PushMatrix();
+    gl::LoadIdentity();
     DrawText(x, y, text);
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
+    gl::PopMatrix();
+    gl::MatrixMode(GL_PROJECTION);
+    gl::PopMatrix();
+    gl::MatrixMode(GL_MODELVIEW);
 
     // Lit pixels become opaque texels, the rest clear ones.
     std::vector<GLubyte> red(static_cast<size_t>(columns * rows));
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(left, bottom, columns, rows, GL_RED, GL_UNSIGNED_BYTE, red.data());
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    gl::ReadBuffer(GL_BACK);
+    gl::PixelStorei(GL_PACK_ALIGNMENT, 1);
+    gl::ReadPixels(left, bottom, columns, rows, GL_RED, GL_UNSIGNED_BYTE, red.data());
+    gl::PixelStorei(GL_PACK_ALIGNMENT, 4);
     for (GLubyte& texel : red) {
         texel = texel > 127 ? 255 : 0;
     }
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, columns, rows, 0, GL_ALPHA, GL_UNSIGNED_BYTE,
-                 red.data());
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    gl::GenTextures(1, &texture);
+    gl::BindTexture(GL_TEXTURE_2D, texture);
+    gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    gl::PixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    gl::TexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, columns, rows, 0, GL_ALPHA, GL_UNSIGNED_BYTE,
+                   red.data());
+    gl::PixelStorei(GL_UNPACK_ALIGNMENT, 4);
 }
 
 bool OverlayText::Draw() const {
-    if (texture == 0 || window != glutGetWindow()) {
+    if (texture == 0 || window != glut::GetWindow()) {
         return false;
     }
-    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_TEXTURE_BIT);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_BLEND);
-    glEnable(GL_ALPHA_TEST);
-    glAlphaFunc(GL_GREATER, 0.5f);
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glColor3f(1.0f, 1.0f, 1.0f);
+    gl::PushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_TEXTURE_BIT);
+    gl::Disable(GL_LIGHTING);
+    gl::Disable(GL_DEPTH_TEST);
+    gl::Disable(GL_BLEND);
+    gl::Enable(GL_ALPHA_TEST);
+    gl::AlphaFunc(GL_GREATER, 0.5f);
+    gl::Enable(GL_TEXTURE_2D);
+    gl::BindTexture(GL_TEXTURE_2D, texture);
+    gl::TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    gl::Color3f(1.0f, 1.0f, 1.0f);
     // The block's window pixels in overlay coordinates, texel for pixel.
     const float x0 = static_cast<float>(left);
     const float x1 = static_cast<float>(left + columns);
     const float y0 = static_cast<float>(height) / 2.0f - static_cast<float>(bottom);
     const float y1 = y0 - static_cast<float>(rows);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2f(x0, y0);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2f(x1, y0);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2f(x1, y1);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2f(x0, y1);
-    glEnd();
-    glPopAttrib();
+    gl::Begin(GL_QUADS);
+    gl::TexCoord2f(0.0f, 0.0f);
+    gl::Vertex2f(x0, y0);
+    gl::TexCoord2f(1.0f, 0.0f);
+    gl::Vertex2f(x1, y0);
+    gl::TexCoord2f(1.0f, 1.0f);
+    gl::Vertex2f(x1, y1);
+    gl::TexCoord2f(0.0f, 1.0f);
+    gl::Vertex2f(x0, y1);
+    gl::End();
+    gl::PopAttrib();
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 // OverlayText: a text of the 2D overlay drawn once with GLUT's bitmap font
 // and kept as a texture, so that each frame shows it with one textured quad

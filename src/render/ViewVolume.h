@@ -1,6 +1,6 @@
 #pragma once
 
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 // ViewVolume: the six planes of what the camera sees, in world space, for
 // skipping what lies wholly outside it. The game's camera lives in the
@@ -26,7 +26,7 @@ public:
     // The volume of the current projection matrix.
     static ViewVolume OfProjection() {
         float projection[16];
-        glGetFloatv(GL_PROJECTION_MATRIX, projection);
+        gl::GetFloatv(GL_PROJECTION_MATRIX, projection);
         return ViewVolume(projection);
     }
 

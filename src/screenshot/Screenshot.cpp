@@ -1,6 +1,6 @@
 #include "screenshot/Screenshot.h"
 
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -29,13 +29,13 @@ PngPicture Screenshot::ReadBackBuffer(const int width, const int height) {
     picture.channels = channels;
     const std::size_t rowBytes = static_cast<std::size_t>(width) * channels;
     std::vector<std::uint8_t> bottomUp(rowBytes * static_cast<std::size_t>(height));
-    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-    glPushAttrib(GL_PIXEL_MODE_BIT);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
-    glPopAttrib();
-    glPopClientAttrib();
+    gl::PushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    gl::PushAttrib(GL_PIXEL_MODE_BIT);
+    gl::PixelStorei(GL_PACK_ALIGNMENT, 1);
+    gl::ReadBuffer(GL_BACK);
+    gl::ReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+    gl::PopAttrib();
+    gl::PopClientAttrib();
     picture.pixels.resize(bottomUp.size());
     for (int row = 0; row < height; ++row) {
         const auto source = bottomUp.begin() + static_cast<std::ptrdiff_t>(rowBytes * row);
@@ -54,12 +54,13 @@ void Screenshot::Paste(PngPicture& into, const PngPicture& part, const int left,
     }
     const auto pixelBytes = static_cast<std::size_t>(into.channels);
     for (int row = std::max(0, -top); row < std::min(part.height, into.height - top); ++row) {
-        const auto from = part.pixels.begin() + static_cast<std::ptrdiff_t>(
-                                                    (static_cast<std::size_t>(row) * part.width +
-                                                     first) * pixelBytes);
-        const auto to = into.pixels.begin() +
-                        static_cast<std::ptrdiff_t>((static_cast<std::size_t>(row + top) * into.width +
-                                                     left + first) * pixelBytes);
+        const auto from = part.pixels.begin() +
+                          static_cast<std::ptrdiff_t>(
+                              (static_cast<std::size_t>(row) * part.width + first) * pixelBytes);
+        const auto to =
+            into.pixels.begin() +
+            static_cast<std::ptrdiff_t>(
+                (static_cast<std::size_t>(row + top) * into.width + left + first) * pixelBytes);
         std::copy(from, from + static_cast<std::ptrdiff_t>((last - first) * pixelBytes), to);
     }
 }
@@ -118,8 +119,8 @@ bool Screenshot::Take(const int width, const int height, const std::string& dire
     return Write(ReadBackBuffer(width, height), directory, now, result);
 }
 
-bool Screenshot::Write(const PngPicture& picture, const std::string& directory,
-                       const std::tm& now, std::string& result) {
+bool Screenshot::Write(const PngPicture& picture, const std::string& directory, const std::tm& now,
+                       std::string& result) {
     std::error_code error;
     std::filesystem::create_directories(directory, error);
     if (error) {

@@ -1,8 +1,7 @@
 #include "shell/Input.h"
 
 #include "game/Commands.h"
-
-#include <GL/freeglut.h>
+#include "legacygl/Gl.h"
 
 void OnKeyboard(const unsigned char key, int, int) {
     ApplyCommand(Command::KeyPressed(key));

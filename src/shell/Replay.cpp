@@ -10,10 +10,9 @@
 #include "game/GameTick.h"
 #include "game/Globals.h"
 #include "game/ShellState.h"
+#include "legacygl/Gl.h"
 #include "shell/Session.h"
 #include "shell/Windows.h"
-
-#include <GL/freeglut.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -399,13 +398,13 @@ const std::string& ReplayDrift() {
 
 void StartReplay() {
     BeginReplay();
-    glutIdleFunc(ReplayIdle);
-    glutKeyboardFunc(ReplayKey);
-    glutSpecialFunc(ReplaySpecialKey);
-    glutMouseFunc(nullptr);
-    glutMotionFunc(nullptr);
-    glutPassiveMotionFunc(nullptr);
-    glutSetCursor(GLUT_CURSOR_LEFT_ARROW);
+    glut::IdleFunc(ReplayIdle);
+    glut::KeyboardFunc(ReplayKey);
+    glut::SpecialFunc(ReplaySpecialKey);
+    glut::MouseFunc(nullptr);
+    glut::MotionFunc(nullptr);
+    glut::PassiveMotionFunc(nullptr);
+    glut::SetCursor(GLUT_CURSOR_LEFT_ARROW);
 }
 
 void DrawReplayBar() {

@@ -6,9 +6,8 @@
 #include "game/GameTick.h"
 #include "game/Globals.h"
 #include "game/ShellState.h"
+#include "legacygl/Gl.h"
 #include "shell/Windows.h"
-
-#include <GL/freeglut.h>
 
 #include <algorithm>
 #include <chrono>
@@ -198,5 +197,5 @@ void StartTimedemo() {
     run.frameTimes.reserve(static_cast<size_t>(settings.timedemoFrames));
     run.start = Clock::now();
     shell.nextTickTime = GameClock::Now();
-    glutIdleFunc(TimedemoIdle);
+    glut::IdleFunc(TimedemoIdle);
 }

@@ -5,6 +5,7 @@
 #include "base/Settings.h"
 #include "game/Globals.h"
 #include "game/ShellState.h"
+#include "legacygl/Gl.h"
 #include "render/BatchedRenderer.h"
 #include "render/ClassicRenderer.h"
 #include "screenshot/Screenshot.h"
@@ -12,9 +13,6 @@
 #include "shell/Replay.h"
 #include "shell/Session.h"
 #include "shell/Tick.h"
-
-#include <GL/freeglut.h>
-#include <GL/glu.h>
 
 #include <algorithm>
 
@@ -36,8 +34,8 @@ Screenshot screenshot;
 
 void EnableLighting() {
     if (settings.lighting != 0) {
-        glEnable(GL_LIGHTING);
-        glEnable(GL_LIGHT0);
+        gl::Enable(GL_LIGHTING);
+        gl::Enable(GL_LIGHT0);
     }
 }
 
@@ -67,7 +65,7 @@ void OnDisplay() {
         renderer->PrepareText(introX, introY, introText, static_cast<int>(shell.windowWidth),
                               static_cast<int>(shell.windowHeight));
     }
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    gl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     renderer->DrawWorld(world);
     world.Begin2D();
     if (mainMenu.IsVisible()) {
@@ -86,7 +84,7 @@ void OnDisplay() {
     world.End2D();
     screenshot.TakeIfRequested(static_cast<int>(shell.windowWidth),
                                static_cast<int>(shell.windowHeight), shell.secondViewId != -1);
-    glutSwapBuffers();
+    glut::SwapBuffers();
     NoteFrame(0);
     timeStats.Stop(TimeStats::Display);
 }
@@ -94,11 +92,11 @@ void OnDisplay() {
 void OnReshape(const int width, const int height) {
     shell.windowWidth = static_cast<float>(width);
     shell.windowHeight = static_cast<float>(height);
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(fieldOfView, aspectRatio, nearPlane, farPlane);
-    glMatrixMode(GL_MODELVIEW);
+    gl::Viewport(0, 0, width, height);
+    gl::MatrixMode(GL_PROJECTION);
+    gl::LoadIdentity();
+    glu::Perspective(fieldOfView, aspectRatio, nearPlane, farPlane);
+    gl::MatrixMode(GL_MODELVIEW);
     world.SetViewSize(shell.windowWidth, shell.windowHeight);
     NoteWindow(width, height);
     for (Menu* menu : {&mainMenu, &configMenu}) {
@@ -110,24 +108,24 @@ void OnReshape(const int width, const int height) {
         // no size, so it keeps at least one pixel.
         const int side = std::max(static_cast<int>(2.0f * shell.windowWidth / 15.0f), 1);
         displayListTable.SelectWindow(1);
-        glutPositionWindow(static_cast<int>(shell.windowWidth * 12.5f / 15.0f),
-                           static_cast<int>(shell.windowHeight * 1.0f / 30.0f));
-        glutReshapeWindow(side, side);
+        glut::PositionWindow(static_cast<int>(shell.windowWidth * 12.5f / 15.0f),
+                             static_cast<int>(shell.windowHeight * 1.0f / 30.0f));
+        glut::ReshapeWindow(side, side);
         displayListTable.SelectWindow(0);
     }
 }
 
 void OnSecondViewDisplay() {
     displayListTable.SelectWindow(1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_NORMALIZE);
+    gl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    gl::Enable(GL_DEPTH_TEST);
+    gl::Enable(GL_NORMALIZE);
     renderer->DrawSecondView(world);
     NoteFrame(1);
     // A reshape of the main window resizes the view, so its size is asked.
-    screenshot.AddInsetIfPending(glutGet(GLUT_WINDOW_X), glutGet(GLUT_WINDOW_Y),
-                                 glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
-    glutSwapBuffers();
+    screenshot.AddInsetIfPending(glut::Get(GLUT_WINDOW_X), glut::Get(GLUT_WINDOW_Y),
+                                 glut::Get(GLUT_WINDOW_WIDTH), glut::Get(GLUT_WINDOW_HEIGHT));
+    glut::SwapBuffers();
 }
 
 void PostRedisplayAll() {
@@ -135,10 +133,10 @@ void PostRedisplayAll() {
         return;
     }
     displayListTable.SelectWindow(0);
-    glutPostRedisplay();
+    glut::PostRedisplay();
     if (shell.secondViewId != -1) {
         displayListTable.SelectWindow(1);
-        glutPostRedisplay();
+        glut::PostRedisplay();
     }
 }
 
@@ -148,9 +146,9 @@ void OpenSecondViewWindow() {
     }
     const int x = (static_cast<int>(shell.windowWidth) * 7) / 9;
     const int y = static_cast<int>(shell.windowHeight) / 9;
-    const int id = glutCreateSubWindow(shell.mainWindowId, x, y, secondViewSize, secondViewSize);
+    const int id = glut::CreateSubWindow(shell.mainWindowId, x, y, secondViewSize, secondViewSize);
     shell.secondViewId = id;
-    glutDisplayFunc(OnSecondViewDisplay);
+    glut::DisplayFunc(OnSecondViewDisplay);
     displayListTable.SetWindowId(1, id);
     displayListTable.SelectWindow(1);
     // The new window has a context of its own: textures and lists again.
@@ -170,32 +168,32 @@ void CloseSecondViewWindow() {
         return;
     }
     screenshot.SaveIfPending();
-    glutDestroyWindow(shell.secondViewId);
+    glut::DestroyWindow(shell.secondViewId);
     displayListTable.SetWindowId(1, -1);
     shell.secondViewId = -1;
 }
 
 void CreateMainWindow() {
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(mainWindowSize, mainWindowSize);
+    glut::InitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glut::InitWindowSize(mainWindowSize, mainWindowSize);
     // Closing the window ends the process (freeglut's default action).
-    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
-    shell.mainWindowId = glutCreateWindow("::Gullmar::");
+    glut::SetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
+    shell.mainWindowId = glut::CreateWindow("::Gullmar::");
     if (settings.windowMode == 0) {
-        glutFullScreen();
+        glut::FullScreen();
     }
     Cursor::UseWindow(true);
     Cursor::Set(GLUT_CURSOR_NONE);
-    glutDisplayFunc(OnDisplay);
-    glutKeyboardFunc(OnKeyboard);
-    glutSpecialFunc(OnSpecialKey);
-    glutPassiveMotionFunc(OnMouseMotion);
-    glutMotionFunc(OnMouseMotion);
-    glutReshapeFunc(OnReshape);
-    glutMouseFunc(OnMouse);
-    glutIdleFunc(OnIdle);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_NORMALIZE);
+    glut::DisplayFunc(OnDisplay);
+    glut::KeyboardFunc(OnKeyboard);
+    glut::SpecialFunc(OnSpecialKey);
+    glut::PassiveMotionFunc(OnMouseMotion);
+    glut::MotionFunc(OnMouseMotion);
+    glut::ReshapeFunc(OnReshape);
+    glut::MouseFunc(OnMouse);
+    glut::IdleFunc(OnIdle);
+    gl::Enable(GL_DEPTH_TEST);
+    gl::Enable(GL_NORMALIZE);
     EnableLighting();
     // Both city texture sets live in the main window's context.
     world.textureSlot = 0;

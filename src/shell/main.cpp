@@ -11,6 +11,7 @@
 #include "base/GameClock.h"
 #include "game/GameMenus.h"
 #include "game/ShellState.h"
+#include "legacygl/Gl.h"
 #include "shell/Pads.h"
 #include "shell/Replay.h"
 #include "shell/Session.h"
@@ -21,8 +22,6 @@
 #include "shell/Verify.h"
 #include "shell/Windows.h"
 #include "sound/GameSound.h"
-
-#include <GL/freeglut.h>
 
 #include <cstdlib>
 #include <ctime>
@@ -66,7 +65,7 @@ int main(int argc, char** argv) {
     ChooseSeed();
     ChooseRenderer();
     UseShellHost();
-    glutInit(&argc, argv);
+    glut::Init(&argc, argv);
     CreateMainWindow();
     OpenPads();
     InitGame();
@@ -85,6 +84,6 @@ int main(int argc, char** argv) {
     } else {
         EndOnSignals();
     }
-    glutMainLoop();
+    glut::MainLoop();
     return 0;
 }

@@ -6,9 +6,7 @@
 #include "actors/Ped.h"
 #include "base/Settings.h"
 #include "base/TimeStats.h"
-
-#include <GL/gl.h>
-#include <GL/glu.h>
+#include "legacygl/Gl.h"
 
 #include <algorithm>
 
@@ -119,20 +117,20 @@ void World::Begin2D() {
     // A window shrunk to nothing still gets a valid projection.
     const float overlayWidth = std::max(viewWidth, 1.0f);
     const float overlayHeight = std::max(viewHeight, 1.0f);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    gluOrtho2D(0.0, overlayWidth, 0.0, overlayHeight);
+    gl::MatrixMode(GL_PROJECTION);
+    gl::PushMatrix();
+    gl::LoadIdentity();
+    glu::Ortho2D(0.0, overlayWidth, 0.0, overlayHeight);
     // x from the left edge, y from the vertical middle, growing downwards.
-    glScalef(1.0f, -1.0f, 1.0f);
-    glTranslatef(0.0f, -overlayHeight / 2.0f, 0.0f);
-    glMatrixMode(GL_MODELVIEW);
+    gl::Scalef(1.0f, -1.0f, 1.0f);
+    gl::Translatef(0.0f, -overlayHeight / 2.0f, 0.0f);
+    gl::MatrixMode(GL_MODELVIEW);
 }
 
 void World::End2D() {
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
+    gl::MatrixMode(GL_PROJECTION);
+    gl::PopMatrix();
+    gl::MatrixMode(GL_MODELVIEW);
 }
 
 void World::SetViewSize(const float widthPixels, const float heightPixels) {

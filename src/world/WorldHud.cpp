@@ -7,8 +7,7 @@
 #include "base/FrameCounter.h"
 #include "base/GameClock.h"
 #include "base/Settings.h"
-
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -170,8 +169,8 @@ void World::DrawOSD(const Gauge::BarStyle barStyle) {
     Begin2D();
     // The HUD lies over everything: a wall right in front of the bird must
     // not hide it.
-    const GLboolean depthTest = glIsEnabled(GL_DEPTH_TEST);
-    glDisable(GL_DEPTH_TEST);
+    const GLboolean depthTest = gl::IsEnabled(GL_DEPTH_TEST);
+    gl::Disable(GL_DEPTH_TEST);
     heightGauge.Draw(barStyle);
     poopGauge.Draw(barStyle);
     if (settings.fastComputer) {
@@ -186,7 +185,7 @@ void World::DrawOSD(const Gauge::BarStyle barStyle) {
     levelLine.Draw(barStyle);
     hitFlash.Draw(barStyle);
     if (depthTest) {
-        glEnable(GL_DEPTH_TEST);
+        gl::Enable(GL_DEPTH_TEST);
     }
     End2D();
 }

@@ -4,8 +4,7 @@
 #include "world/World.h"
 
 #include "base/Settings.h"
-
-#include <GL/gl.h>
+#include "legacygl/Gl.h"
 
 namespace {
 
@@ -40,40 +39,40 @@ void World::CompileMapObjects() {
 }
 
 void World::DrawAtmosphere() {
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glScalef(WidthInUnits() / 2.0f, DepthInUnits() / 2.0f, skyHalfHeight);
-    glColor3fv(skyTint);
-    glTranslatef(1.0f, 1.0f, 0.5f);
+    gl::MatrixMode(GL_MODELVIEW);
+    gl::PushMatrix();
+    gl::Scalef(WidthInUnits() / 2.0f, DepthInUnits() / 2.0f, skyHalfHeight);
+    gl::Color3fv(skyTint);
+    gl::Translatef(1.0f, 1.0f, 0.5f);
     if (settings.lighting != 0) {
-        glDisable(GL_LIGHTING);
+        gl::Disable(GL_LIGHTING);
     }
     // The sky stays textured whatever the textures setting, and shows its
     // faces from inside.
-    glEnable(GL_TEXTURE_2D);
-    glDisable(GL_CULL_FACE);
+    gl::Enable(GL_TEXTURE_2D);
+    gl::Disable(GL_CULL_FACE);
     const GLuint sky = citySets[textureSlot].Get(TextureSet::SkyTop);
     for (const SkyFace& face : skyFaces) {
-        glBindTexture(GL_TEXTURE_2D, sky);
-        glBegin(GL_QUADS);
+        gl::BindTexture(GL_TEXTURE_2D, sky);
+        gl::Begin(GL_QUADS);
         for (const auto& corner : face.corners) {
-            glTexCoord2f(corner[3], corner[4]);
-            glVertex3f(corner[0], corner[1], corner[2]);
+            gl::TexCoord2f(corner[3], corner[4]);
+            gl::Vertex3f(corner[0], corner[1], corner[2]);
         }
-        glEnd();
+        gl::End();
     }
     SetSceneState();
-    glPopMatrix();
+    gl::PopMatrix();
 }
 
 void World::SetSceneState() {
-    glDisable(GL_TEXTURE_2D);
-    glPolygonMode(GL_FRONT, GL_FILL);
-    glEnable(GL_DEPTH_TEST);
+    gl::Disable(GL_TEXTURE_2D);
+    gl::PolygonMode(GL_FRONT, GL_FILL);
+    gl::Enable(GL_DEPTH_TEST);
     if (settings.lighting != 0) {
-        glEnable(GL_LIGHTING);
+        gl::Enable(GL_LIGHTING);
     }
-    glEnable(GL_CULL_FACE);
+    gl::Enable(GL_CULL_FACE);
 }
 
 void World::DrawMapObjs() {

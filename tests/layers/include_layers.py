@@ -6,6 +6,10 @@ must form layers: no folder may reach itself through its includes. Prints
 the layers bottom to top, each folder with the folders it includes; exits
 with status 1 and names the cycle when there is one.
 
+Only legacygl/ includes the system's OpenGL, GLU, GLUT, GLES or EGL headers:
+everything else draws through legacygl/Gl.h, which declares the calls the
+game makes and no others. A file elsewhere that includes one fails too.
+
 Usage: include_layers.py [SRC_FOLDER]
 """
 import pathlib
@@ -13,6 +17,8 @@ import re
 import sys
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"/]+)/[^"]+"', re.MULTILINE)
+GL_HEADER = re.compile(r'^\s*#\s*include\s+<((GL|GLES2|EGL)/[^>]+)>', re.MULTILINE)
+GL_FOLDER = "legacygl"
 
 
 def edges(src):
@@ -67,8 +73,21 @@ def layers(graph):
     return [sorted(f for f in graph if level[f] == n) for n in range(max(level.values()) + 1)]
 
 
+def gl_headers_outside(src):
+    found = []
+    for path in sorted(src.rglob("*")):
+        if path.suffix in (".h", ".cpp") and path.relative_to(src).parts[0] != GL_FOLDER:
+            for header in GL_HEADER.findall(path.read_text(errors="replace")):
+                found.append("%s includes <%s>" % (path.relative_to(src), header[0]))
+    return found
+
+
 def main():
     src = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "src")
+    outside = gl_headers_outside(src)
+    if outside:
+        print("Only %s/ may include the system's GL headers:\n  %s" % (GL_FOLDER, "\n  ".join(outside)))
+        return 1
     graph = edges(src)
     cycle = find_cycle(graph)
     if cycle:

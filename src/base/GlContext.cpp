@@ -1,7 +1,0 @@
-#include "base/GlContext.h"
-
-#include <GL/glx.h>
-
-bool GlContextCurrent() {
-    return glXGetCurrentContext() != nullptr;
-}
