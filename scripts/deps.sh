@@ -5,8 +5,8 @@
 # to run and fails.
 set -euo pipefail
 
-packages=(g++ cmake make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libopenal-dev libsndfile1-dev
-          libpng-dev libsdl2-dev)
+packages=(g++ cmake make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libgles-dev libopenal-dev
+          libsndfile1-dev libpng-dev libsdl2-dev)
 if [ "${1:-play}" = "test" ]; then
   # clang and its runtime build the fuzz targets and the game as a clang user
   # would; llvm brings llvm-symbolizer for readable sanitizer reports.

@@ -1,6 +1,6 @@
 #include "actors/Cloud.h"
 
-#include "geometry/SphereMesh.h"
+#include "legacygl/SphereMesh.h"
 #include "legacygl/Gl.h"
 
 #include <cstdlib>

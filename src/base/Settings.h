@@ -30,6 +30,7 @@ struct Settings {
     int32_t timedemoFrames = 0;  // --timedemo[=FRAMES]: run the frame benchmark; 0 plays
     int32_t timedemoLevel = 1;   // --timedemo-level=N: the level the timedemo flies
     int32_t classicRenderer = 0; // --classic-renderer: one display list per map object
+    int32_t gles = 0;            // --gles: draw through the layer on OpenGL ES 2.0
     static constexpr int32_t fullVolume = 100;
     int32_t sound = 1;           // --no-sound: 0, no sound device is opened
     int32_t volume = fullVolume; // --volume=N: 0 to 100 percent

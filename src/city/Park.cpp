@@ -2,8 +2,8 @@
 
 #include "base/DisplayListTable.h"
 #include "base/Settings.h"
-#include "geometry/SphereMesh.h"
-#include "geometry/UnitCube.h"
+#include "legacygl/SphereMesh.h"
+#include "legacygl/UnitCube.h"
 #include "legacygl/Gl.h"
 
 #include <cmath>

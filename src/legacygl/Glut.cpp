@@ -1,3 +1,4 @@
+#include "legacygl/EsGl.h"
 #include "legacygl/Gl.h"
 
 #include <GL/freeglut.h>
@@ -30,6 +31,7 @@ int glut::CreateSubWindow(int window, int x, int y, int width, int height) {
 
 void glut::DestroyWindow(int window) {
     ::glutDestroyWindow(window);
+    EsWindowDestroyed(window);
 }
 
 void glut::SetWindow(int window) {
@@ -65,6 +67,7 @@ void glut::PostRedisplay() {
 }
 
 void glut::SwapBuffers() {
+    EsBeforeSwap();
     ::glutSwapBuffers();
 }
 

@@ -1,7 +1,7 @@
 #include "render/CloudBatch.h"
 
 #include "actors/Cloud.h"
-#include "geometry/SphereMesh.h"
+#include "legacygl/SphereMesh.h"
 #include "legacygl/Gl.h"
 #include "render/ViewVolume.h"
 

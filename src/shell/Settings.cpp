@@ -236,6 +236,8 @@ void ParseCommandLine(const int argc, char** argv) {
             ApplyTimedemo(arg);
         } else if (std::strcmp(arg, "--classic-renderer") == 0) {
             settings.classicRenderer = 1;
+        } else if (std::strcmp(arg, "--gles") == 0) {
+            settings.gles = 1;
         } else if (std::strcmp(arg, "--no-sound") == 0) {
             settings.sound = 0;
         } else if (std::strcmp(arg, "--no-record") == 0) {

@@ -5,6 +5,7 @@
 #include "base/Settings.h"
 #include "game/Globals.h"
 #include "game/ShellState.h"
+#include "legacygl/EsGl.h"
 #include "legacygl/Gl.h"
 #include "render/BatchedRenderer.h"
 #include "render/ClassicRenderer.h"
@@ -47,6 +48,12 @@ bool WindowExists() {
 
 void ChooseRenderer() {
     renderer = settings.classicRenderer != 0 ? static_cast<Renderer*>(&classic) : &batched;
+    // Both draw in the context GLUT makes for the window, a desktop
+    // compatibility profile on Mesa: through its fixed function, or (--gles)
+    // through the layer, which asks of it nothing but OpenGL ES 2.0.
+    if (settings.gles != 0) {
+        UseEsGl();
+    }
 }
 
 Renderer& GetRenderer() {

@@ -1,5 +1,5 @@
-#include "geometry/SphereMesh.h"
-#include "geometry/UnitCube.h"
+#include "legacygl/SphereMesh.h"
+#include "legacygl/UnitCube.h"
 #include "support/GlContext.h"
 
 #include <GL/freeglut.h>

@@ -19,6 +19,8 @@ public:
     void Draw() const;
 
     const std::vector<Corner>& Points() const { return points; }
+    // The strips as point indices, as GLUT sends them.
+    const std::vector<std::vector<int>>& Strips() const { return strips; }
     // The same surface as separate triangles, three point indices each, that
     // keep the strips' winding and last corners.
     const std::vector<int>& Triangles() const { return triangles; }

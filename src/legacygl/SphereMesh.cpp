@@ -1,15 +1,15 @@
-#include "geometry/SphereMesh.h"
+#include "legacygl/SphereMesh.h"
 
-#include "geometry/Angle.h"
 #include "legacygl/Gl.h"
 
 #include <cmath>
+#include <numbers>
 
 SphereMesh::SphereMesh(const int slices, const int stacks) {
     // Angles in float steps and products of float sines, the way GLUT works
     // them out, so the points come out the same to the last bit.
-    const float around = -2.0f * static_cast<float>(pi) / static_cast<float>(slices);
-    const float polar = static_cast<float>(pi) / static_cast<float>(stacks);
+    const float around = -2.0f * std::numbers::pi_v<float> / static_cast<float>(slices);
+    const float polar = std::numbers::pi_v<float> / static_cast<float>(stacks);
     points.push_back({0.0f, 0.0f, 1.0f});
     for (int i = 1; i < stacks; ++i) {
         const double polarAngle = polar * static_cast<float>(i);

@@ -1,4 +1,4 @@
-#include "geometry/UnitCube.h"
+#include "legacygl/UnitCube.h"
 
 #include "legacygl/Gl.h"
 

@@ -1,0 +1,25 @@
+#pragma once
+
+// The layer: the game's OpenGL 1.1, GLU and GLUT drawing calls (the subset
+// that legacygl/Gl.h declares) carried out with OpenGL ES 2.0 calls alone,
+// so that the same drawing code runs on a desktop driver and on WebGL.
+//
+// What ES 2 lacks, the layer keeps itself, per GL context (per GLUT window):
+// the matrix stacks; the current colour, normal and texture coordinate;
+// immediate mode and client arrays, gathered into triangles (quads and
+// polygons split, lines wider than a pixel and points larger than one drawn
+// as triangles); display lists, recorded as commands and vertex buffers and
+// replayed in few draws; lighting, flat shading, the texture environment,
+// the alpha test and the clip plane, as uniforms of one shader program
+// (EsProgram); the attribute stacks; the raster position and GLUT's bitmap
+// fonts (GlutGlyphs.h) and solid shapes; the queries the game makes.
+
+// Every drawing call from now on goes through the layer (--gles).
+void UseEsGl();
+bool UsingEsGl();
+
+// For GLUT's window calls: the layer finishes what it holds back (the
+// glyphs of a string, drawn together) before a window shows its frame, and
+// forgets a window's state when the window is destroyed.
+void EsBeforeSwap();
+void EsWindowDestroyed(int window);
