@@ -913,6 +913,22 @@ bool UsingEsGl() {
     return active;
 }
 
+void StopEsGl() {
+    if (!active) {
+        return;
+    }
+    active = false;
+    if (glut::GetWindow() != 0) {
+        // The driver's fixed function draws again: no program, no buffer.
+        CurrentEsContext();
+        glUseProgram(0);
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
+        for (GLuint attribute = 0; attribute < 9; ++attribute) {
+            glDisableVertexAttribArray(attribute);
+        }
+    }
+}
+
 void EsBeforeSwap() {
     if (active && glut::GetWindow() != 0) {
         CurrentEsContext();

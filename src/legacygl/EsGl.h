@@ -17,6 +17,9 @@
 // Every drawing call from now on goes through the layer (--gles).
 void UseEsGl();
 bool UsingEsGl();
+// Back to the driver's own (UseNativeGl): the layer lets go of the program
+// and buffers it left bound.
+void StopEsGl();
 
 // For GLUT's window calls: the layer finishes what it holds back (the
 // glyphs of a string, drawn together) before a window shows its frame, and

@@ -1,5 +1,6 @@
 #include "legacygl/NativeGl.h"
 
+#include "legacygl/EsGl.h"
 #include "legacygl/Gl.h"
 
 #include <GL/freeglut.h>
@@ -102,5 +103,6 @@ GlTable NativeGlTable() {
 }
 
 void UseNativeGl() {
+    StopEsGl();
     glTable = NativeGlTable();
 }

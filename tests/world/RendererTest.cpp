@@ -9,8 +9,12 @@
 #include "base/Settings.h"
 #include "city/MapObject.h"
 #include "game/Game.h"
+#include "game/GameMenus.h"
 #include "game/Globals.h"
 #include "game/ShellState.h"
+#include "legacygl/EsGl.h"
+#include "legacygl/Gl.h"
+#include "legacygl/NativeGl.h"
 #include "render/BatchedRenderer.h"
 #include "render/ClassicRenderer.h"
 #include "shell/ShellTestSupport.h"
@@ -24,6 +28,7 @@
 #include <filesystem>
 #include <memory>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace {
@@ -113,27 +118,44 @@ TEST_F(RendererTest, TheSameSeedGivesTheSameCityTreesAndPopulation) {
     EXPECT_NE(Flags(*first), Flags(*other)) << "another seed, another city";
 }
 
-// Draws a whole frame of the game as OnDisplay does and reads it back.
-std::vector<Rgb> DrawFrame(World& game, Renderer& renderer) {
+// Draws a whole frame of the game as OnDisplay does and reads it back: the
+// world, and with `overlay` the menus and the intro text over it, or the
+// second view. Every call goes through the game's table, to the driver or to
+// the layer.
+enum class Overlay { None, MenusAndIntro, SecondView };
+std::vector<Rgb> DrawFrame(World& game, Renderer& renderer, const Overlay overlay = Overlay::None) {
     renderer.SceneryCompiled(game);
     const int width = glutGet(GLUT_WINDOW_WIDTH);
     const int height = glutGet(GLUT_WINDOW_HEIGHT);
-    glViewport(0, 0, width, height);
+    gl::Viewport(0, 0, width, height);
     game.SetViewSize(static_cast<float>(width), static_cast<float>(height));
     // The HUD takes its places from the view size; the hit flash, white over
     // everything until the first tick, goes as a tick would hide it.
     game.UpdateHUD();
     game.GetHitFlash().Hide();
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_NORMALIZE);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_LIGHT0);
+    gl::Enable(GL_DEPTH_TEST);
+    gl::Enable(GL_NORMALIZE);
+    gl::Enable(GL_LIGHTING);
+    gl::Enable(GL_LIGHT0);
+    constexpr const char* intro = "Welcome to the city!\nW / S: faster, slower  gjpqy|@#";
     // Two frames: the first places the bird's light for the second.
     for (int frame = 0; frame < 2; ++frame) {
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        gl::MatrixMode(GL_MODELVIEW);
+        gl::LoadIdentity();
+        gl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        if (overlay == Overlay::SecondView) {
+            renderer.DrawSecondView(game);
+            continue;
+        }
         renderer.DrawWorld(game);
+        if (overlay == Overlay::MenusAndIntro) {
+            renderer.PrepareText(introX, introY, intro, width, height);
+            game.Begin2D();
+            mainMenu.Draw();
+            configMenu.Draw();
+            renderer.DrawText(introX, introY, intro);
+            game.End2D();
+        }
     }
     glFinish();
     return ReadPixels(0, 0, width, height);
@@ -199,12 +221,14 @@ void LookThroughManyClouds(World& game) {
     game.GetBird().SetCenter(6000.0f, 6500.0f, 1200.0f);
 }
 
-TEST_F(RendererTest, BothRenderersDrawTheSamePicture) {
-    using Place = void (*)(World&);
-    const Place places[] = {[](World&) {}, LookAtAPark,      LookAtACar,
+using Place = void (*)(World&);
+constexpr Place places[] = {[](World&) {}, LookAtAPark,      LookAtACar,
                             LookAtAPed,    LookAtTheHorizon, LookThroughManyClouds};
-    const char* names[] = {"from the start position", "over a park",         "beside a car",
-                           "beside a pedestrian",     "towards the horizon", "through 300 clouds"};
+constexpr const char* names[] = {
+    "from the start position", "over a park",         "beside a car",
+    "beside a pedestrian",     "towards the horizon", "through 300 clouds"};
+
+TEST_F(RendererTest, BothRenderersDrawTheSamePicture) {
     for (int view = 0; view < 6; ++view) {
         // Two games from one seed: drawing moves the peds' limbs, so each
         // renderer gets a game of its own in the same state.
@@ -221,6 +245,66 @@ TEST_F(RendererTest, BothRenderersDrawTheSamePicture) {
         const std::set<Rgb> colours(actual.begin(), actual.end());
         EXPECT_GT(colours.size(), 100u);
     }
+}
+
+// The layer on OpenGL ES 2 draws what the driver's fixed function draws: the
+// views above, a frame with the HUD, the radar, both menus and the intro
+// text, and the second view, with each renderer.
+TEST_F(RendererTest, TheLayerOnOpenGlEs2DrawsWhatTheDriverDraws) {
+    if (mainMenu.GetItemCount() == 0) {
+        BuildMenus();
+    }
+    mainMenu.SetX(40);
+    mainMenu.SetY(40);
+    configMenu.SetX(40);
+    configMenu.SetY(40);
+    struct Frame {
+        std::string name;
+        Place place;
+        Overlay overlay;
+        bool classic;
+        bool flat = false;
+    };
+    // From below the city's floor the sky's walls under the ground would show
+    // but for the clip plane (batched renderer).
+    const Place underTheGround = [](World& game) {
+        game.GetBird().SetEye(300.0f, 400.0f, -40.0f);
+        game.GetBird().SetCenter(5000.0f, 5400.0f, -300.0f);
+    };
+    std::vector<Frame> frames;
+    for (const bool classic : {true, false}) {
+        for (int view = 0; view < 6; ++view) {
+            frames.push_back({names[view], places[view], Overlay::None, classic});
+        }
+        frames.push_back({"over a park, flat shaded", LookAtAPark, Overlay::None, classic, true});
+        frames.push_back({"beside a car, flat shaded", LookAtACar, Overlay::None, classic, true});
+        frames.push_back({"under the ground", underTheGround, Overlay::None, classic});
+        frames.push_back(
+            {"HUD, radar, menus and intro text", places[0], Overlay::MenusAndIntro, classic});
+        frames.push_back({"the second view", LookAtAPark, Overlay::SecondView, classic});
+    }
+    const auto draw = [](const Frame& frame) {
+        settings.shadingModel = frame.flat ? Settings::flatShading : Settings::smoothShading;
+        const auto game = SeededGame("--seed=77");
+        frame.place(*game);
+        ClassicRenderer classic;
+        BatchedRenderer batched;
+        Renderer& renderer = frame.classic ? static_cast<Renderer&>(classic) : batched;
+        return DrawFrame(*game, renderer, frame.overlay);
+    };
+    std::vector<std::vector<Rgb>> native;
+    for (const Frame& frame : frames) {
+        native.push_back(draw(frame));
+    }
+    UseEsGl();
+    for (size_t i = 0; i < frames.size(); ++i) {
+        const std::vector<Rgb> layer = draw(frames[i]);
+        EXPECT_LE(DifferingShare(native[i], layer), differingShare)
+            << frames[i].name << (frames[i].classic ? ", classic" : ", batched");
+        const std::set<Rgb> colours(layer.begin(), layer.end());
+        EXPECT_GT(colours.size(), 30u) << frames[i].name;
+    }
+    UseNativeGl();
 }
 
 } // namespace
