@@ -118,7 +118,11 @@ void main() {
 
 // The texture modulates the colour; an alpha texture its alpha alone.
 constexpr const char* fragmentSource = R"(#version 100
+#ifdef GL_FRAGMENT_PRECISION_HIGH
+precision highp float;
+#else
 precision mediump float;
+#endif
 uniform sampler2D uTexture;
 uniform bool uTextured;
 uniform bool uAlphaTexture;
