@@ -14,7 +14,7 @@ if [ "${1:-play}" = "test" ]; then
   # readelf that checks the packaged program's hardening.
   # desktop-file-utils and appstream validate the desktop entry and the
   # metainfo; man-db shows the manual page.
-  packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick python3
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev libegl-dev xvfb xauth xdotool x11-utils imagemagick python3
              clang libclang-rt-14-dev llvm dpkg-dev binutils desktop-file-utils appstream man-db)
 else
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev)

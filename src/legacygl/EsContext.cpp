@@ -151,6 +151,12 @@ EsContext& CurrentEsContext(const bool keepPending) {
     return *current;
 }
 
+void ForgetEsContexts() {
+    contexts.clear();
+    current = nullptr;
+    currentWindow = -1;
+}
+
 void ForgetEsContext(const int window) {
     contexts.erase(window);
     if (window == currentWindow) {

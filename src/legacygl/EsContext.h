@@ -175,5 +175,6 @@ struct EsContext {
 // The context of the window that is current, made when first asked for;
 // what it holds back is drawn first unless `keepPending`.
 EsContext& CurrentEsContext(bool keepPending = false);
-// Forgets the state of a destroyed window.
+// Forgets the state of a destroyed window, or of every window.
 void ForgetEsContext(int window);
+void ForgetEsContexts();

@@ -935,6 +935,10 @@ void EsBeforeSwap() {
     }
 }
 
+void EsForgetContexts() {
+    ForgetEsContexts();
+}
+
 void EsWindowDestroyed(const int window) {
     if (active) {
         ForgetEsContext(window);

@@ -26,3 +26,6 @@ void StopEsGl();
 // forgets a window's state when the window is destroyed.
 void EsBeforeSwap();
 void EsWindowDestroyed(int window);
+// Forgets the state of every context: the next call makes it anew in the
+// context current then (tests that move between contexts).
+void EsForgetContexts();

@@ -8,7 +8,9 @@ with status 1 and names the cycle when there is one.
 
 Only legacygl/ includes the system's OpenGL, GLU, GLUT, GLES or EGL headers:
 everything else draws through legacygl/Gl.h, which declares the calls the
-game makes and no others. A file elsewhere that includes one fails too.
+game makes and no others. A file elsewhere that includes one fails too, as
+does a file of the layer on OpenGL ES 2 (legacygl/Es*) that includes any GL
+header but GLES2's.
 
 Usage: include_layers.py [SRC_FOLDER]
 """
@@ -76,9 +78,13 @@ def layers(graph):
 def gl_headers_outside(src):
     found = []
     for path in sorted(src.rglob("*")):
-        if path.suffix in (".h", ".cpp") and path.relative_to(src).parts[0] != GL_FOLDER:
-            for header in GL_HEADER.findall(path.read_text(errors="replace")):
-                found.append("%s includes <%s>" % (path.relative_to(src), header[0]))
+        if path.suffix not in (".h", ".cpp"):
+            continue
+        relative = path.relative_to(src)
+        in_layer = relative.parts[0] == GL_FOLDER and path.name.startswith("Es")
+        for header in GL_HEADER.findall(path.read_text(errors="replace")):
+            if relative.parts[0] != GL_FOLDER or (in_layer and header[1] != "GLES2"):
+                found.append("%s includes <%s>" % (relative, header[0]))
     return found
 
 
@@ -86,7 +92,8 @@ def main():
     src = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "src")
     outside = gl_headers_outside(src)
     if outside:
-        print("Only %s/ may include the system's GL headers:\n  %s" % (GL_FOLDER, "\n  ".join(outside)))
+        print("Only %s/ may include the system's GL headers, and its Es* files only GLES2's:\n  %s"
+              % (GL_FOLDER, "\n  ".join(outside)))
         return 1
     graph = edges(src)
     cycle = find_cycle(graph)

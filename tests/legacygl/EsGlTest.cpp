@@ -8,7 +8,10 @@
 #include "legacygl/NativeGl.h"
 #include "support/GlContext.h"
 
+#include <EGL/egl.h>
+#include <EGL/eglext.h>
 #include <GL/freeglut.h>
+#include <GLES2/gl2.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -16,6 +19,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -221,6 +225,134 @@ TEST_F(EsGlTest, GlyphsAndTheRasterPositionFollowTheDriversRules) {
     EXPECT_EQ(Differences(layer, driver, size), "");
     const std::set<Rgb> colours(layer.begin(), layer.end());
     EXPECT_EQ(colours.size(), 4u) << "the background, white, green and yellow";
+}
+
+void DrawEverythingInAnEsContext();
+
+// In a true OpenGL ES 2.0 context (Mesa's, without a window) the layer
+// draws every kind of thing the game draws without a GL error: what a
+// desktop context would let pass, ES 2 refuses.
+TEST_F(EsGlTest, InAnOpenGlEs2ContextTheLayerMakesNoGlError) {
+    // A thread of its own, which has no context of GLX's current.
+    std::thread([] { DrawEverythingInAnEsContext(); }).join();
+    EsForgetContexts();
+}
+
+void DrawEverythingInAnEsContext() {
+    constexpr int size = 64;
+    const auto getPlatformDisplay = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
+        eglGetProcAddress("eglGetPlatformDisplayEXT"));
+    ASSERT_NE(getPlatformDisplay, nullptr);
+    const EGLDisplay display =
+        getPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
+    ASSERT_NE(display, EGL_NO_DISPLAY);
+    ASSERT_TRUE(eglInitialize(display, nullptr, nullptr));
+    const EGLint configAttributes[] = {EGL_RENDERABLE_TYPE, EGL_OPENGL_ES2_BIT, EGL_NONE};
+    EGLConfig config = nullptr;
+    EGLint configs = 0;
+    ASSERT_TRUE(eglChooseConfig(display, configAttributes, &config, 1, &configs));
+    ASSERT_TRUE(eglBindAPI(EGL_OPENGL_ES_API));
+    const EGLint contextAttributes[] = {EGL_CONTEXT_CLIENT_VERSION, 2, EGL_NONE};
+    const EGLContext context = eglCreateContext(display, configs > 0 ? config : nullptr,
+                                                EGL_NO_CONTEXT, contextAttributes);
+    ASSERT_NE(context, EGL_NO_CONTEXT);
+    ASSERT_TRUE(eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, context));
+    EXPECT_EQ(
+        std::string(reinterpret_cast<const char*>(glGetString(GL_VERSION))).rfind("OpenGL ES", 0),
+        0u);
+    // A framebuffer of its own to draw into, made with ES 2's own calls.
+    GLuint target[2] = {0, 0};
+    glGenFramebuffers(1, &target[0]);
+    glGenRenderbuffers(1, &target[1]);
+    glBindRenderbuffer(GL_RENDERBUFFER, target[1]);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA4, size, size);
+    glBindFramebuffer(GL_FRAMEBUFFER, target[0]);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, target[1]);
+    ASSERT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER), GL_FRAMEBUFFER_COMPLETE);
+
+    EsForgetContexts();
+    UseEsGl();
+    gl::Viewport(0, 0, size, size);
+    gl::Clear(GL_COLOR_BUFFER_BIT);
+    gl::MatrixMode(GL_PROJECTION);
+    glu::Perspective(70.0, 1.0, 0.1, 100.0);
+    glu::LookAt(0.0, -5.0, 3.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0);
+    gl::MatrixMode(GL_MODELVIEW);
+    gl::Enable(GL_LIGHTING);
+    gl::Enable(GL_LIGHT0);
+    gl::Enable(GL_COLOR_MATERIAL);
+    gl::Enable(GL_NORMALIZE);
+    gl::ShadeModel(GL_FLAT);
+    const GLfloat light[4] = {1.0f, 2.0f, 3.0f, 1.0f};
+    gl::Lightfv(GL_LIGHT0, GL_POSITION, light);
+    gl::Lightf(GL_LIGHT0, GL_SPOT_EXPONENT, 2.0f);
+    // A mipmapped texture, and an alpha texture of no power of two, clamped.
+    GLuint textures[2];
+    gl::GenTextures(2, textures);
+    std::vector<GLubyte> rgb(64 * 64 * 3, 200);
+    gl::BindTexture(GL_TEXTURE_2D, textures[0]);
+    gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
+    glu::Build2DMipmaps(GL_TEXTURE_2D, 3, 64, 64, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    gl::BindTexture(GL_TEXTURE_2D, textures[1]);
+    gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    gl::PixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    gl::TexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, 37, 11, 0, GL_ALPHA, GL_UNSIGNED_BYTE, rgb.data());
+    gl::TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    gl::Enable(GL_TEXTURE_2D);
+    const GLuint list = gl::GenLists(1);
+    gl::NewList(list, GL_COMPILE);
+    gl::BindTexture(GL_TEXTURE_2D, textures[0]);
+    glut::SolidSphere(1.0, 8, 8);
+    gl::Disable(GL_TEXTURE_2D);
+    glut::SolidCube(0.5);
+    gl::EndList();
+    gl::CallList(list);
+    gl::Enable(GL_ALPHA_TEST);
+    gl::AlphaFunc(GL_GREATER, 0.5f);
+    const GLdouble plane[4] = {0.0, 0.0, 1.0, 0.0};
+    gl::ClipPlane(GL_CLIP_PLANE0, plane);
+    gl::Enable(GL_CLIP_PLANE0);
+    gl::Enable(GL_BLEND);
+    gl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    const GLfloat corners[8][3] = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0},
+                                   {0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1}};
+    const GLubyte faces[8] = {0, 1, 2, 3, 4, 5, 6, 7};
+    gl::EnableClientState(GL_VERTEX_ARRAY);
+    gl::VertexPointer(3, GL_FLOAT, 0, corners);
+    gl::DrawElements(GL_QUADS, 8, GL_UNSIGNED_BYTE, faces);
+    gl::DisableClientState(GL_VERTEX_ARRAY);
+    gl::Disable(GL_LIGHTING);
+    gl::LineWidth(2.0f);
+    gl::Begin(GL_LINE_LOOP);
+    gl::Vertex3f(-1, -1, 0);
+    gl::Vertex3f(1, -1, 0);
+    gl::Vertex3f(0, 1, 0);
+    gl::End();
+    gl::PointSize(4.0f);
+    gl::Begin(GL_POINTS);
+    gl::Vertex2f(0.5f, 0.5f);
+    gl::End();
+    gl::PushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | GL_TEXTURE_BIT);
+    gl::RasterPos2f(0.0f, 0.0f);
+    glut::BitmapCharacter(glut::Fixed8By13, 'A');
+    glut::BitmapCharacter(glut::Helvetica12, 'g');
+    gl::PopAttrib();
+    gl::PushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    gl::PixelStorei(GL_PACK_ALIGNMENT, 1);
+    gl::ReadBuffer(GL_BACK);
+    std::vector<GLubyte> pixels(static_cast<size_t>(size * size * 3));
+    gl::ReadPixels(0, 0, size, size, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    gl::ReadPixels(0, 0, 10, 10, GL_RED, GL_UNSIGNED_BYTE, pixels.data());
+    gl::PopClientAttrib();
+    gl::DeleteLists(list, 1);
+    gl::DeleteTextures(2, textures);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+
+    UseNativeGl();
+    eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+    eglDestroyContext(display, context);
+    eglTerminate(display);
 }
 
 } // namespace
