@@ -124,6 +124,25 @@ std::vector<EsVertex> Expand(const GLenum mode, const std::vector<EsVertex>& giv
     return out;
 }
 
+} // namespace
+
+void LayOut(const std::vector<EsVertex>& vertices, const bool withExtra, std::vector<char>& out) {
+    const size_t count = vertices.size();
+    out.resize(count * (EsProgram::mainBytes + (withExtra ? EsProgram::extraBytes : 0)));
+    char* main = out.data();
+    char* extra = main + count * EsProgram::mainBytes;
+    for (size_t i = 0; i < count; ++i) {
+        const char* vertex = reinterpret_cast<const char*>(&vertices[i]);
+        std::memcpy(main + i * EsProgram::mainBytes, vertex, EsProgram::mainBytes);
+        if (withExtra) {
+            std::memcpy(extra + i * EsProgram::extraBytes, vertex + EsProgram::mainBytes,
+                        EsProgram::extraBytes);
+        }
+    }
+}
+
+namespace {
+
 void Viewport(float size[2]) {
     GLint viewport[4] = {0, 0, 1, 1};
     glGetIntegerv(GL_VIEWPORT, viewport);
@@ -139,7 +158,6 @@ EsContext& CurrentEsContext(const bool keepPending) {
         std::unique_ptr<EsContext>& context = contexts[window];
         if (!context) {
             context = std::make_unique<EsContext>();
-            context->program.Build();
             glGenBuffers(1, &context->streamBuffer);
         }
         current = context.get();
@@ -238,19 +256,25 @@ void EsContext::Draw(const GLenum mode, const std::vector<EsVertex>& vertices, E
         state.points = mode == GL_POINTS;
         Viewport(state.viewport);
     }
-    program.Use(state);
+    if (!program.Use(state)) {
+        return;
+    }
+    const size_t count = data->size();
+    LayOut(*data, program.ReadsExtra(), staging);
     glBindBuffer(GL_ARRAY_BUFFER, streamBuffer);
-    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(data->size() * sizeof(EsVertex)),
-                 data->data(), GL_STREAM_DRAW);
-    program.BindVertices(nullptr);
-    glDrawArrays(drawn, 0, static_cast<GLsizei>(data->size()));
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(staging.size()), staging.data(),
+                 GL_STREAM_DRAW);
+    program.BindVertices(0, count * EsProgram::mainBytes);
+    glDrawArrays(drawn, 0, static_cast<GLsizei>(count));
 }
 
-void EsContext::DrawBuffered(const GLenum mode, const unsigned int buffer, const int first,
+void EsContext::DrawBuffered(const GLenum mode, const DisplayList& list, const int first,
                              const int count, const EsDrawState& state) {
-    program.Use(state);
-    glBindBuffer(GL_ARRAY_BUFFER, buffer);
-    program.BindVertices(nullptr);
+    if (!program.Use(state)) {
+        return;
+    }
+    glBindBuffer(GL_ARRAY_BUFFER, list.buffer);
+    program.BindVertices(0, list.vertices.size() * EsProgram::mainBytes);
     glDrawArrays(mode, first, count);
 }
 
@@ -275,7 +299,7 @@ void EsContext::CallList(const GLuint name) {
                                                  list.vertices.begin() + draw->first + draw->count);
                 Draw(draw->mode, part, state);
             } else {
-                DrawBuffered(draw->mode, list.buffer, draw->first, draw->count, state);
+                DrawBuffered(draw->mode, list, draw->first, draw->count, state);
             }
         } else {
             std::get<std::function<void(EsContext&)>>(step)(*this);

@@ -94,12 +94,13 @@ using ListStep = std::variant<ListDraw, std::function<void(EsContext&)>>;
 struct DisplayList {
     std::vector<ListStep> steps;
     std::vector<EsVertex> vertices;
-    unsigned int buffer = 0;
+    unsigned int buffer = 0; // the vertices as EsProgram lays them out
 };
 
 struct EsContext {
     EsProgram program;
     unsigned int streamBuffer = 0;
+    std::vector<char> staging; // the vertices of a draw, laid out for the buffer
 
     GLenum matrixMode = GL_MODELVIEW;
     std::vector<Mat4> modelview{Mat4{}};
@@ -166,11 +167,15 @@ struct EsContext {
     // Draws vertices in the state in force, `mode` GL_TRIANGLES, GL_LINES or
     // GL_POINTS; wide lines and large points are pushed out into triangles.
     void Draw(GLenum mode, const std::vector<EsVertex>& vertices, EsDrawState state);
-    void DrawBuffered(GLenum mode, unsigned int buffer, int first, int count,
+    void DrawBuffered(GLenum mode, const DisplayList& list, int first, int count,
                       const EsDrawState& state);
     void CallList(GLuint name);
     void FlushGlyphs();
 };
+
+// Vertices as a buffer holds them: the array of their own attributes, then,
+// `withExtra`, the array of what flat shading and pushed-out lines read.
+void LayOut(const std::vector<EsVertex>& vertices, bool withExtra, std::vector<char>& out);
 
 // The context of the window that is current, made when first asked for;
 // what it holds back is drawn first unless `keepPending`.

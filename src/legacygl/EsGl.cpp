@@ -764,11 +764,12 @@ void EndList() {
     c.current = c.currentBeforeList;
     std::unique_ptr<DisplayList> list = std::move(c.compiling);
     if (!list->vertices.empty()) {
+        std::vector<char> laidOut;
+        LayOut(list->vertices, true, laidOut);
         glGenBuffers(1, &list->buffer);
         glBindBuffer(GL_ARRAY_BUFFER, list->buffer);
-        glBufferData(GL_ARRAY_BUFFER,
-                     static_cast<GLsizeiptr>(list->vertices.size() * sizeof(EsVertex)),
-                     list->vertices.data(), GL_STATIC_DRAW);
+        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(laidOut.size()), laidOut.data(),
+                     GL_STATIC_DRAW);
     }
     const auto old = c.lists.find(c.compilingName);
     if (old != c.lists.end()) {

@@ -2,6 +2,9 @@
 
 #include "legacygl/Mat4.h"
 
+#include <cstddef>
+#include <vector>
+
 // EsProgram: the one GLSL ES 1.00 program that draws everything the
 // fixed-function pipeline of OpenGL 1.1 drew for the game: the vertex
 // transformed by the modelview and projection matrices, lit per vertex as
@@ -71,20 +74,32 @@ struct EsDrawState {
 
 class EsProgram {
 public:
-    // Compiles and links the program in the current context; false (and a
-    // line on stderr) if the driver refuses it.
-    bool Build();
-    // Makes the program current and sets the state's uniforms.
-    void Use(const EsDrawState& state);
-    // Points the program's attributes at vertices that start at `base`
-    // (an offset into the bound array buffer).
-    void BindVertices(const char* base) const;
+    EsProgram();
+    ~EsProgram();
+    EsProgram(const EsProgram&) = delete;
+    EsProgram& operator=(const EsProgram&) = delete;
+
+    // Makes the program for this state current, with the state's uniforms:
+    // one program for each combination of what the state switches on, made
+    // in the current context the first time it is needed, so that a draw
+    // runs only the steps its state asks for, as the driver's own fixed
+    // function does. False (and a line on stderr) if the driver refuses it.
+    bool Use(const EsDrawState& state);
+    // In a buffer, vertices lie as two arrays: each vertex's own position,
+    // normal, colour and texture coordinate (its first `mainBytes`), and
+    // after them what flat shading and pushed-out lines read (the rest),
+    // which a draw that needs neither leaves out.
+    static constexpr size_t mainBytes = offsetof(EsVertex, flatPosition);
+    static constexpr size_t extraBytes = sizeof(EsVertex) - mainBytes;
+    // Whether the current program reads the second array.
+    bool ReadsExtra() const;
+    // Points the current program's attributes at the two arrays of the
+    // bound array buffer, at these offsets; attributes it does not read are
+    // switched off.
+    void BindVertices(size_t mainOffset, size_t extraOffset) const;
 
 private:
-    struct Uniforms;
-    unsigned int program = 0;
-    int attributes[9] = {};
-    int uniforms[40] = {};
-    EsDrawState last;
-    bool anyDrawn = false;
+    struct Variant;
+    std::vector<Variant*> variants;
+    Variant* current = nullptr;
 };
