@@ -921,12 +921,8 @@ void StopEsGl() {
     active = false;
     if (glut::GetWindow() != 0) {
         // The driver's fixed function draws again: no program, no buffer.
-        CurrentEsContext();
-        glUseProgram(0);
+        CurrentEsContext().program.LetGo();
         glBindBuffer(GL_ARRAY_BUFFER, 0);
-        for (GLuint attribute = 0; attribute < 9; ++attribute) {
-            glDisableVertexAttribArray(attribute);
-        }
     }
 }
 

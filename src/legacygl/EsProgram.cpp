@@ -544,20 +544,38 @@ bool EsProgram::ReadsExtra() const {
     return false;
 }
 
-void EsProgram::BindVertices(const size_t mainOffset, const size_t extraOffset) const {
+void EsProgram::BindVertices(const size_t mainOffset, const size_t extraOffset) {
     const unsigned features = current != nullptr ? current->features : 0;
     for (int a = 0; a < AttributeCount; ++a) {
         const auto attribute = static_cast<GLuint>(a);
+        const unsigned bit = 1u << a;
         if (!Reads(features, static_cast<Attribute>(a))) {
-            glDisableVertexAttribArray(attribute);
+            if ((enabledAttributes & bit) != 0) {
+                glDisableVertexAttribArray(attribute);
+                enabledAttributes &= ~bit;
+            }
             continue;
         }
         const bool extra = attributeOffsets[a] >= mainBytes;
         const size_t offset = extra ? extraOffset + attributeOffsets[a] - mainBytes
                                     : mainOffset + attributeOffsets[a];
-        glEnableVertexAttribArray(attribute);
+        if ((enabledAttributes & bit) == 0) {
+            glEnableVertexAttribArray(attribute);
+            enabledAttributes |= bit;
+        }
         glVertexAttribPointer(attribute, attributeSizes[a], GL_FLOAT, GL_FALSE,
                               static_cast<GLsizei>(extra ? extraBytes : mainBytes),
                               reinterpret_cast<const void*>(offset));
     }
+}
+
+void EsProgram::LetGo() {
+    glUseProgram(0);
+    for (int a = 0; a < AttributeCount; ++a) {
+        if ((enabledAttributes & (1u << a)) != 0) {
+            glDisableVertexAttribArray(static_cast<GLuint>(a));
+        }
+    }
+    enabledAttributes = 0;
+    current = nullptr;
 }

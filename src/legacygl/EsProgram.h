@@ -96,10 +96,14 @@ public:
     // Points the current program's attributes at the two arrays of the
     // bound array buffer, at these offsets; attributes it does not read are
     // switched off.
-    void BindVertices(size_t mainOffset, size_t extraOffset) const;
+    void BindVertices(size_t mainOffset, size_t extraOffset);
+    // No program and no attribute array in use any more: the driver's own
+    // fixed function draws next.
+    void LetGo();
 
 private:
     struct Variant;
     std::vector<Variant*> variants;
     Variant* current = nullptr;
+    unsigned enabledAttributes = 0; // the attribute arrays switched on now
 };
