@@ -7,6 +7,7 @@ namespace {
 
 const auto processStart = std::chrono::steady_clock::now();
 unsigned int tickTime = 0;
+unsigned int wakeTime = 0;
 
 } // namespace
 
@@ -25,5 +26,15 @@ void GameClock::SetTickTime(const unsigned int milliseconds) {
 }
 
 void GameClock::SleepUntil(const unsigned int milliseconds) {
+#ifdef __EMSCRIPTEN__
+    wakeTime = milliseconds;
+#else
     std::this_thread::sleep_until(processStart + std::chrono::milliseconds(milliseconds));
+#endif
+}
+
+unsigned int GameClock::TakeWakeTime() {
+    const unsigned int taken = wakeTime;
+    wakeTime = 0;
+    return taken;
 }

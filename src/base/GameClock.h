@@ -15,6 +15,10 @@ unsigned int TickTime();
 void SetTickTime(unsigned int milliseconds);
 
 // Sleeps until Now() reaches the given value; returns at once if it has.
+// In the browser, whose one thread must never block, it returns at once and
+// notes the time instead: the page calls the idle function again then.
 void SleepUntil(unsigned int milliseconds);
+// The time the last SleepUntil noted, once; 0 when none (the browser's loop).
+unsigned int TakeWakeTime();
 
 } // namespace GameClock

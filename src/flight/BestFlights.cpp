@@ -1,6 +1,6 @@
 #include "flight/BestFlights.h"
 
-#include "flight/Crc32.h"
+#include "base/Crc32.h"
 #include "flight/Recording.h"
 
 #include <fcntl.h>

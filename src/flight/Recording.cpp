@@ -1,10 +1,9 @@
 #include "flight/Recording.h"
 
 #include "base/Settings.h"
-#include "flight/Crc32.h"
+#include "base/Crc32.h"
 #include "gullmar_build.h"
 
-#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -65,8 +64,21 @@ void PutFixed32(std::string& out, const uint32_t value) {
     }
 }
 
+// A float's bits and back (std::bit_cast, which the browser build's library lacks).
+uint32_t BitsOf(const float value) {
+    uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+float FloatOf(const uint32_t bits) {
+    float value = 0.0f;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
 void PutFloat(std::string& out, const float value) {
-    PutFixed32(out, std::bit_cast<uint32_t>(value));
+    PutFixed32(out, BitsOf(value));
 }
 
 void PutString(std::string& out, const std::string& text) {
@@ -143,7 +155,7 @@ public:
     }
     // A finite float within [-limit, limit].
     float Float(const float limit) {
-        const float value = std::bit_cast<float>(Fixed32());
+        const float value = FloatOf(Fixed32());
         if (!std::isfinite(value) || std::fabs(value) > limit) {
             Fail();
         }

@@ -2,6 +2,7 @@
 
 #include <GLES2/gl2.h>
 
+#include <array>
 #include <cstring>
 #include <map>
 
@@ -10,6 +11,9 @@ namespace {
 std::map<int, std::unique_ptr<EsContext>> contexts;
 int currentWindow = -1;
 EsContext* current = nullptr;
+// The windows that lie in areas of one surface (the browser's canvas) and
+// where; empty while each window has a context of its own.
+std::map<int, std::array<GLint, 4>> areas;
 
 void CopyCorner(const Corner& corner, EsVertex& vertex) {
     std::memcpy(vertex.position, corner.position, sizeof vertex.position);
@@ -155,6 +159,12 @@ void Viewport(float size[2]) {
 EsContext& CurrentEsContext(const bool keepPending) {
     const int window = glut::GetWindow();
     if (current == nullptr || window != currentWindow) {
+        const bool shared = !areas.empty();
+        if (shared && current != nullptr) {
+            // The next window's program will want arrays of its own.
+            current->FlushGlyphs();
+            current->program.LetGo();
+        }
         std::unique_ptr<EsContext>& context = contexts[window];
         if (!context) {
             context = std::make_unique<EsContext>();
@@ -162,6 +172,14 @@ EsContext& CurrentEsContext(const bool keepPending) {
         }
         current = context.get();
         currentWindow = window;
+        if (shared) {
+            const auto area = areas.find(window);
+            current->hasArea = area != areas.end();
+            if (current->hasArea) {
+                std::memcpy(current->area, area->second.data(), sizeof current->area);
+            }
+            current->Resume();
+        }
     }
     if (!keepPending && !current->pendingGlyphs.empty()) {
         current->FlushGlyphs();
@@ -170,17 +188,63 @@ EsContext& CurrentEsContext(const bool keepPending) {
 }
 
 void ForgetEsContexts() {
+    areas.clear();
     contexts.clear();
     current = nullptr;
     currentWindow = -1;
 }
 
 void ForgetEsContext(const int window) {
+    areas.erase(window);
+    if (window == currentWindow && current != nullptr && !areas.empty()) {
+        current->program.LetGo();
+    }
     contexts.erase(window);
     if (window == currentWindow) {
         current = nullptr;
         currentWindow = -1;
     }
+}
+
+void SetEsWindowArea(const int window, const GLint area[4]) {
+    areas[window] = {area[0], area[1], area[2], area[3]};
+    if (window == currentWindow && current != nullptr) {
+        current->hasArea = true;
+        std::memcpy(current->area, area, sizeof current->area);
+        current->Resume();
+    } else if (current != nullptr) {
+        // From now on the windows share the surface: the next call sets the
+        // state of its window anew.
+        current->program.LetGo();
+        current = nullptr;
+        currentWindow = -1;
+    }
+}
+
+void EsContext::PlaceViewport() const {
+    if (viewportSet) {
+        glViewport(viewport[0] + (hasArea ? area[0] : 0), viewport[1] + (hasArea ? area[1] : 0),
+                   viewport[2], viewport[3]);
+    }
+}
+
+void EsContext::Resume() {
+    PlaceViewport();
+    if (hasArea) {
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(area[0], area[1], area[2], area[3]);
+    } else {
+        glDisable(GL_SCISSOR_TEST);
+    }
+    const auto set = [](const GLenum cap, const bool on) { on ? glEnable(cap) : glDisable(cap); };
+    set(GL_BLEND, enabled.blend);
+    set(GL_DEPTH_TEST, enabled.depthTest);
+    set(GL_CULL_FACE, enabled.cullFace);
+    glBlendFunc(blendSource, blendDestination);
+    glClearColor(clearColor[0], clearColor[1], clearColor[2], clearColor[3]);
+    glBindTexture(GL_TEXTURE_2D, boundTexture);
+    glPixelStorei(GL_PACK_ALIGNMENT, packAlignment);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, unpackAlignment);
 }
 
 EsDrawState EsContext::DrawState() const {

@@ -64,6 +64,13 @@ struct SavedAttributes {
     GLuint boundTexture = 0;
     GLint textureEnvironment = GL_MODULATE;
     GLenum readBuffer = GL_BACK;
+    // The viewport as the game set it, inside the window's area.
+    bool viewportSet = false;
+    GLint viewport[4] = {0, 0, 0, 0};
+    // Where the window lies on a surface it shares (see EsWindowArea): its
+    // viewports and reads are moved by `origin`, its clears kept to `area`.
+    bool hasArea = false;
+    GLint area[4] = {0, 0, 0, 0};
 };
 
 struct SavedClientAttributes {
@@ -126,6 +133,13 @@ struct EsContext {
     GLint packAlignment = 4;
     GLint unpackAlignment = 4;
     GLenum readBuffer = GL_BACK;
+    // The viewport as the game set it, inside the window's area.
+    bool viewportSet = false;
+    GLint viewport[4] = {0, 0, 0, 0};
+    // Where the window lies on a surface it shares (see EsWindowArea): its
+    // viewports and reads are moved by `origin`, its clears kept to `area`.
+    bool hasArea = false;
+    GLint area[4] = {0, 0, 0, 0};
 
     bool vertexArray = false;
     GLint arraySize = 4;
@@ -171,6 +185,11 @@ struct EsContext {
                       const EsDrawState& state);
     void CallList(GLuint name);
     void FlushGlyphs();
+    // On a shared surface: the driver's state that this context set, set
+    // again when drawing comes back to its window, and the viewport and
+    // clear area placed in its window's area.
+    void Resume();
+    void PlaceViewport() const;
 };
 
 // Vertices as a buffer holds them: the array of their own attributes, then,
@@ -182,4 +201,7 @@ void LayOut(const std::vector<EsVertex>& vertices, bool withExtra, std::vector<c
 EsContext& CurrentEsContext(bool keepPending = false);
 // Forgets the state of a destroyed window, or of every window.
 void ForgetEsContext(int window);
+// The window's area on the surface it shares with others, from the bottom
+// left (EsWindowArea).
+void SetEsWindowArea(int window, const GLint area[4]);
 void ForgetEsContexts();

@@ -445,8 +445,13 @@ void ClearColor(const GLfloat r, const GLfloat g, const GLfloat b, const GLfloat
 }
 
 void Viewport(const GLint x, const GLint y, const GLsizei width, const GLsizei height) {
-    CurrentEsContext();
-    glViewport(x, y, width, height);
+    EsContext& c = CurrentEsContext();
+    c.viewportSet = true;
+    c.viewport[0] = x;
+    c.viewport[1] = y;
+    c.viewport[2] = width;
+    c.viewport[3] = height;
+    c.PlaceViewport();
 }
 
 void PixelStorei(const GLenum pname, const GLint param) {
@@ -476,7 +481,8 @@ void ReadPixels(const GLint x, const GLint y, const GLsizei width, const GLsizei
     }
     std::vector<unsigned char> rgba(static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glReadPixels(x, y, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glReadPixels(x + (c.hasArea ? c.area[0] : 0), y + (c.hasArea ? c.area[1] : 0), width, height,
+                 GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
     glPixelStorei(GL_PACK_ALIGNMENT, c.packAlignment);
     const size_t channels = format == GL_RGB ? 3 : format == GL_RGBA ? 4 : 1;
     const size_t alignment = static_cast<size_t>(c.packAlignment > 0 ? c.packAlignment : 1);
@@ -828,7 +834,7 @@ bool HasContext() {
     return glut::GetWindow() != 0;
 }
 
-GlTable EsTable() {
+constexpr GlTable EsTable() {
     GlTable t{};
     t.AlphaFunc = AlphaFunc;
     t.Begin = Begin;
@@ -905,6 +911,12 @@ GlTable EsTable() {
 
 } // namespace
 
+#ifdef __EMSCRIPTEN__
+// The browser has no other OpenGL: the game draws through the layer from the
+// first call (the desktop's table is NativeGl.cpp's).
+constinit GlTable glTable = EsTable();
+#endif
+
 void UseEsGl() {
     glTable = EsTable();
     active = true;
@@ -934,6 +946,12 @@ void EsBeforeSwap() {
 
 void EsForgetContexts() {
     ForgetEsContexts();
+}
+
+void EsWindowArea(const int window, const int x, const int y, const int width,
+                  const int height) {
+    const GLint area[4] = {x, y, width, height};
+    SetEsWindowArea(window, area);
 }
 
 void EsWindowDestroyed(const int window) {

@@ -26,6 +26,13 @@ void StopEsGl();
 // forgets a window's state when the window is destroyed.
 void EsBeforeSwap();
 void EsWindowDestroyed(int window);
+// A window that is an area of a surface it shares with the others (the
+// browser's one canvas, where the desktop opens a window of its own): its
+// area from the surface's bottom left. Each window then keeps its own
+// drawing state as it would with a context of its own: the layer sets the
+// driver's state anew whenever drawing moves to another window, places the
+// window's viewports and reads in its area and keeps its clears there.
+void EsWindowArea(int window, int x, int y, int width, int height);
 // Forgets the state of every context: the next call makes it anew in the
 // context current then (tests that move between contexts).
 void EsForgetContexts();

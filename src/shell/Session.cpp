@@ -10,6 +10,7 @@
 #include "game/GameMenus.h"
 #include "game/Globals.h"
 #include "game/ShellState.h"
+#include "shell/PlayerFiles.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -93,6 +94,7 @@ void FlightEnded(Flight flight) {
     flights.push_back(flight);
     if (recorder.IsOpen()) {
         panel.SetFlights(table.Best(), table.Add(flight));
+        PlayerFilesChanged();
     }
 }
 

@@ -1,6 +1,7 @@
 #include "shell/Settings.h"
 
 #include "mission/Mission.h"
+#include "shell/PlayerFiles.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -194,7 +195,9 @@ void SaveConfig(const char* fileName) {
         std::fprintf(stderr, "Gullmar: cannot save the settings to %s: %s; the old file is kept.\n",
                      fileName, std::strerror(errno));
         std::remove(temporary.c_str());
+        return;
     }
+    PlayerFilesChanged();
 }
 
 void ParseCommandLine(const int argc, char** argv) {

@@ -98,14 +98,40 @@ void FinishRecording(const std::string& folder, const std::string& name) {
                  flying ? " and its last flight joins the best flights" : "");
 }
 
+// Finishes every recording of the folder that was cut short, each in a
+// process of its own when `apart` (a file that breaks the reader then takes
+// only that process down).
+void FinishEach(const std::string& folder, const bool apart) {
+    for (const std::string& name : BestFlights(folder).Recordings()) {
+        Recording recording;
+        std::string error;
+        if (ReadRecordingFile(folder + "/" + name, recording, error) || !recording.cutShort) {
+            continue;
+        }
+        const pid_t one = apart ? fork() : 0;
+        if (one == 0) {
+            FinishRecording(folder, name);
+            if (apart) {
+                _exit(EXIT_SUCCESS);
+            }
+        } else if (one > 0) {
+            waitpid(one, nullptr, 0);
+        }
+    }
+}
+
 } // namespace
 
 void FinishCutRecordings(const std::string& folder) {
     const pid_t first = fork();
+    if (first < 0) {
+        // No second process to be had (the browser has none): the recordings
+        // are finished here, before the game starts.
+        FinishEach(folder, false);
+        return;
+    }
     if (first != 0) {
-        if (first > 0) {
-            waitpid(first, nullptr, 0);
-        }
+        waitpid(first, nullptr, 0);
         return;
     }
     // The first child leaves at once, so the game need not wait for its
@@ -113,21 +139,7 @@ void FinishCutRecordings(const std::string& folder) {
     if (fork() != 0) {
         _exit(EXIT_SUCCESS);
     }
-    for (const std::string& name : BestFlights(folder).Recordings()) {
-        Recording recording;
-        std::string error;
-        if (ReadRecordingFile(folder + "/" + name, recording, error) || !recording.cutShort) {
-            continue;
-        }
-        const pid_t one = fork();
-        if (one == 0) {
-            FinishRecording(folder, name);
-            _exit(EXIT_SUCCESS);
-        }
-        if (one > 0) {
-            waitpid(one, nullptr, 0);
-        }
-    }
+    FinishEach(folder, true);
     _exit(EXIT_SUCCESS);
 }
 

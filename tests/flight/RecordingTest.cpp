@@ -1,4 +1,4 @@
-#include "flight/Crc32.h"
+#include "base/Crc32.h"
 #include "flight/RecordingSamples.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 // reading must stay in bounds, say why it failed, and keep only flights
 // that lie within the ticks it read.
 
-#include "flight/Crc32.h"
+#include "base/Crc32.h"
 #include "flight/Recording.h"
 
 #include <cstdlib>

@@ -4,7 +4,7 @@
 // must hold at most ten flights, best first, and write and read back the same.
 
 #include "flight/BestFlights.h"
-#include "flight/Crc32.h"
+#include "base/Crc32.h"
 
 #include <cstdio>
 #include <cstdlib>

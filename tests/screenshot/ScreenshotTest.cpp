@@ -4,6 +4,7 @@
 
 #include "screenshot/PngFile.h"
 #include "screenshot/Screenshot.h"
+#include "screenshot/StoredPng.h"
 #include "shell/ShellTestSupport.h"
 #include "support/GlContext.h"
 #include "support/PngReader.h"
@@ -217,6 +218,35 @@ TEST(PngFileTest, WritesRgbaThatReadsBackAndReportsAFullDisk) {
     std::FILE* full = std::fopen("/dev/full", "wb");
     ASSERT_NE(full, nullptr);
     EXPECT_EQ(PngFile::Write(full, back), "No space left on device");
+}
+
+} // namespace
+
+namespace {
+
+// The browser's screenshots: libpng reads them back pixel for pixel, RGB and
+// RGBA, with rows that span several stored blocks; a picture of the wrong
+// shape gives no bytes.
+TEST(StoredPngTest, LibpngReadsBackEveryPixel) {
+    for (const int channels : {3, 4}) {
+        PngPicture picture;
+        picture.width = 300;
+        picture.height = 181; // more than one 64 KB block
+        picture.channels = channels;
+        for (int i = 0; i < picture.width * picture.height * channels; ++i) {
+            picture.pixels.push_back(static_cast<std::uint8_t>((i * 7 + i / 301) & 0xff));
+        }
+        const std::vector<std::uint8_t> bytes = StoredPng(picture);
+        const std::string path = TempPath("stored.png");
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        const PngPicture back = ReadPng(path, channels);
+        EXPECT_EQ(back.width, picture.width);
+        EXPECT_EQ(back.height, picture.height);
+        EXPECT_EQ(back.pixels, picture.pixels) << channels << " channels";
+        picture.pixels.pop_back();
+        EXPECT_TRUE(StoredPng(picture).empty());
+    }
 }
 
 } // namespace

@@ -3,14 +3,11 @@
 #include "Biquad.h"
 #include "Rng.h"
 
-#include <sndfile.h>
-
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
+#include <limits>
 #include <numbers>
 #include <stdexcept>
-#include <system_error>
 
 namespace sndgen {
 
@@ -395,22 +392,6 @@ Signal Click(Rng& rng) {
     return s;
 }
 
-void WriteWav(const Signal& signal, const std::string& path) {
-    SF_INFO info{};
-    info.samplerate = sampleRate;
-    info.channels = 1;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-    if (file == nullptr) {
-        throw std::runtime_error("cannot write " + path + ": " + sf_strerror(nullptr));
-    }
-    const sf_count_t frames = signal.Size();
-    const bool written = sf_writef_float(file, signal.Samples().data(), frames) == frames;
-    if (sf_close(file) != 0 || !written) {
-        throw std::runtime_error("cannot write " + path);
-    }
-}
-
 } // namespace
 
 Signal MakeSound(const SoundId id) {
@@ -448,15 +429,24 @@ Signal MakeSound(const SoundId id) {
     return Signal(0.0f);
 }
 
-void WriteAllSounds(const std::string& dir) {
-    std::error_code error;
-    std::filesystem::create_directories(dir, error);
-    if (error) {
-        throw std::runtime_error("cannot create " + dir + ": " + error.message());
+std::vector<std::int16_t> Pcm16(const Signal& signal) {
+    std::vector<std::int16_t> samples;
+    samples.reserve(signal.Samples().size());
+    for (const float sample : signal.Samples()) {
+        const float clamped = std::clamp(sample, -1.0f, 1.0f);
+        samples.push_back(static_cast<std::int16_t>(std::lrintf(clamped * 32767.0f)));
     }
-    for (const SoundInfo& info : soundCatalog) {
-        WriteWav(MakeSound(info.id), SoundPath(dir, info.id));
+    return samples;
+}
+
+std::vector<std::int16_t> AsLoaded(const Signal& signal) {
+    std::vector<std::int16_t> samples = Pcm16(signal);
+    for (std::int16_t& sample : samples) {
+        // A 16-bit file reads as sample / 32768, which the loader scales by 32767.
+        sample = static_cast<std::int16_t>(static_cast<float>(sample) / 32768.0f *
+                                           std::numeric_limits<std::int16_t>::max());
     }
+    return samples;
 }
 
 } // namespace sndgen

@@ -1,0 +1,35 @@
+#include "flight/BestFlights.h"
+#include "shell/PlayerFiles.h"
+#include "shell/Session.h"
+
+#include <emscripten/emscripten.h>
+
+#include <string>
+
+// What the page and the game tell each other beyond GLUT: the page keeps the
+// player's files in the browser's storage when they change and shows the
+// best flights, which it reads from here.
+
+void PlayerFilesChanged() {
+    EM_ASM({
+        Module.gullmarKeep();
+        Module.gullmarFlightsChanged();
+    });
+}
+
+// The best flights, one a line: its place, the line --scores prints, and its
+// recording's path in the player's folder, separated by tabs.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* gullmar_best_flights() {
+    static std::string text;
+    BestFlights best(flightsFolder);
+    best.Load(false);
+    text.clear();
+    int place = 0;
+    for (const Flight& flight : best.Best()) {
+        ++place;
+        const bool recorded = !flight.session.empty() && flight.session != "-";
+        text += std::to_string(place) + "\t" + FlightLine(flight) + "\t" +
+                (recorded ? std::string(flightsFolder) + "/" + flight.session : "") + "\n";
+    }
+    return text.c_str();
+}

@@ -1,0 +1,45 @@
+#include "screenshot/PngFile.h"
+#include "screenshot/StoredPng.h"
+
+#include <emscripten.h>
+
+#include <cerrno>
+#include <cstring>
+
+// The browser build's PNG files, written without libpng (StoredPng); a
+// screenshot then leaves the page as a download.
+
+namespace {
+
+EM_JS(void, Download, (const char* path), { Module.gullmarDownload(UTF8ToString(path), 'image/png'); });
+
+} // namespace
+
+std::string PngFile::Write(std::FILE* file, const PngPicture& picture) {
+    std::string error;
+    const std::vector<std::uint8_t> bytes = StoredPng(picture);
+    if (bytes.empty()) {
+        error = "the picture has no pixels or the wrong number of them";
+    } else if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() ||
+               std::fflush(file) != 0) {
+        error = std::strerror(errno);
+    }
+    if (std::fclose(file) != 0 && error.empty()) {
+        error = std::strerror(errno);
+    }
+    return error;
+}
+
+std::string PngFile::Save(const std::string& path, const PngPicture& picture) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        return std::strerror(errno);
+    }
+    const std::string error = Write(file, picture);
+    if (!error.empty()) {
+        std::remove(path.c_str());
+        return error;
+    }
+    Download(path.c_str());
+    return error;
+}
