@@ -9,7 +9,7 @@
 
 file(GLOB_RECURSE GULLMAR_WEB_SOURCES CONFIGURE_DEPENDS src/*.cpp)
 list(FILTER GULLMAR_WEB_SOURCES EXCLUDE REGEX
-     "src/(legacygl/NativeGl|legacygl/Glut|input/Gamepad|sound/SoundLoader|screenshot/PngFile|shell/PlayerFiles)\\.cpp$")
+     "src/(legacygl/NativeGl|legacygl/Glut|input/Gamepad|sound/SoundLoader|screenshot/PngFile|shell/Platform)\\.cpp$")
 # The textures and sounds are made in the page at start-up by the build's
 # own generators, without their file writers.
 file(GLOB GULLMAR_WEB_GENERATORS CONFIGURE_DEPENDS tools/texgen/*.cpp tools/sndgen/*.cpp)

@@ -11,6 +11,7 @@
 #include "game/Globals.h"
 #include "game/ShellState.h"
 #include "legacygl/Gl.h"
+#include "shell/Platform.h"
 #include "shell/Session.h"
 #include "shell/Windows.h"
 
@@ -254,7 +255,7 @@ void ReplayIdle() {
     }
     if (!playback.drift.empty()) {
         std::fprintf(stderr, "Gullmar: %s: %s\n", playback.path.c_str(), playback.drift.c_str());
-        std::exit(EXIT_FAILURE);
+        EndProcess(EXIT_FAILURE);
     }
     if (AtTheEnd() || EndRequested()) {
         EndSession(ReplayEnding());

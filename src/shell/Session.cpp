@@ -10,7 +10,7 @@
 #include "game/GameMenus.h"
 #include "game/Globals.h"
 #include "game/ShellState.h"
-#include "shell/PlayerFiles.h"
+#include "shell/Platform.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -301,5 +301,5 @@ void EndSession(const std::string& lastLine) {
     } else {
         timeStats.WriteReport();
     }
-    std::exit(EXIT_SUCCESS);
+    EndProcess(EXIT_SUCCESS);
 }

@@ -1,7 +1,7 @@
 #include "shell/Settings.h"
 
 #include "mission/Mission.h"
-#include "shell/PlayerFiles.h"
+#include "shell/Platform.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -7,6 +7,7 @@
 #include "game/Globals.h"
 #include "game/ShellState.h"
 #include "legacygl/Gl.h"
+#include "shell/Platform.h"
 #include "shell/Windows.h"
 
 #include <algorithm>
@@ -127,7 +128,7 @@ void TimedemoIdle() {
     std::printf("%s\n", Timedemo::Format(summary).c_str());
     std::fflush(stdout);
     timeStats.WriteReport();
-    std::exit(EXIT_SUCCESS);
+    EndProcess(EXIT_SUCCESS);
 }
 
 } // namespace

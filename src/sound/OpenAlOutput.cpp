@@ -48,9 +48,15 @@ OpenAlOutput::OpenAlOutput(ALCdevice* openDevice, ALCcontext* openContext)
 }
 
 OpenAlOutput::~OpenAlOutput() {
-    alSourceStopv(worldVoices, worldSources.data());
-    alSourceStopv(interfaceVoices, interfaceSources.data());
-    alSourceStopv(loopVoices, loopSources.data());
+    // One source at a time: the browser's OpenAL breaks on alSourceStopv.
+    const auto stopEach = [](const auto& sources) {
+        for (const ALuint source : sources) {
+            alSourceStop(source);
+        }
+    };
+    stopEach(worldSources);
+    stopEach(interfaceSources);
+    stopEach(loopSources);
     alDeleteSources(worldVoices, worldSources.data());
     alDeleteSources(interfaceVoices, interfaceSources.data());
     alDeleteSources(loopVoices, loopSources.data());

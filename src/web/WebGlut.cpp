@@ -2,6 +2,7 @@
 #include "base/GameClock.h"
 #include "legacygl/EsGl.h"
 #include "legacygl/Gl.h"
+#include "shell/Platform.h"
 
 #include <emscripten/emscripten.h>
 #include <emscripten/eventloop.h>
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 // GLUT's window and input calls in the browser, on Emscripten's HTML5 API:
 // the game's window is the page's canvas, which follows the size of the
@@ -55,6 +57,47 @@ long idleTimer = 0;
 long frameRequest = 0;
 int pointerX = 0;
 int pointerY = 0;
+
+// The browser's input events wait here for the next idle call, which hands
+// them to the game before it runs, as GLUT's loop does: whatever they set off
+// (QUIT's end among it) happens in the game's loop, not in an event handler.
+struct InputEvent {
+    enum class Kind { Key, Special, Button, Move } kind;
+    int code;  // Key: the character; Special: GLUT's key; Button: the button
+    int state; // Button: GLUT_DOWN or up; Move: whether a button is held
+    int x;
+    int y;
+};
+std::vector<InputEvent> pendingInput;
+
+void HandOutInput() {
+    std::vector<InputEvent> events;
+    events.swap(pendingInput);
+    for (const InputEvent& e : events) {
+        switch (e.kind) {
+        case InputEvent::Kind::Key:
+            if (keyboard != nullptr) {
+                keyboard(static_cast<unsigned char>(e.code), e.x, e.y);
+            }
+            break;
+        case InputEvent::Kind::Special:
+            if (special != nullptr) {
+                special(e.code, e.x, e.y);
+            }
+            break;
+        case InputEvent::Kind::Button:
+            if (mouse != nullptr) {
+                mouse(e.code, e.state, e.x, e.y);
+            }
+            break;
+        case InputEvent::Kind::Move:
+            if (void (*moved)(int, int) = e.state != 0 ? motion : passiveMotion) {
+                moved(e.x, e.y);
+            }
+            break;
+        }
+    }
+}
 int buttonsHeld = 0;
 int cursorShown = -1;
 
@@ -127,6 +170,7 @@ void RunIdle(void*) {
         return;
     }
     current = mainWindow;
+    HandOutInput();
     idle();
     // An idle call that had nothing to do asked to sleep until a time; one
     // that did something is called again at once, as GLUT would.
@@ -141,8 +185,16 @@ EM_JS(void, PostIdleMessage, (), {
     if (!Module.gullmarIdleChannel) {
         Module.gullmarIdleChannel = new MessageChannel();
         Module.gullmarIdleChannel.port1.onmessage = () => {
-            if (!Module.gullmarStopped) {
+            if (Module.gullmarStopped) {
+                return;
+            }
+            try {
                 Module['_gullmar_run_idle']();
+            } catch (e) {
+                // The game's end leaves by an exception of its own.
+                if (!(e instanceof ExitStatus) && e !== 'unwind') {
+                    throw e;
+                }
             }
         };
     }
@@ -184,23 +236,20 @@ EM_BOOL OnKeyDown(int, const EmscriptenKeyboardEvent* event, void*) {
         return EM_FALSE; // the browser's own shortcuts
     }
     const char* key = event->key;
+    const auto press = [](const InputEvent::Kind kind, const int code) {
+        pendingInput.push_back({kind, code, 0, pointerX, pointerY});
+    };
     if (std::strcmp(key, "Backspace") == 0) {
-        if (keyboard != nullptr) {
-            keyboard(27, pointerX, pointerY);
-        }
+        press(InputEvent::Kind::Key, 27);
         return EM_TRUE;
     }
     if (std::strcmp(key, pageScreenshotKey) == 0 || std::strcmp(key, "K") == 0) {
-        if (special != nullptr) {
-            special(12, pointerX, pointerY);
-        }
+        press(InputEvent::Kind::Special, 12);
         return EM_TRUE;
     }
     for (const auto& named : specialKeys) {
         if (std::strcmp(key, named.name) == 0) {
-            if (special != nullptr) {
-                special(named.glut, pointerX, pointerY);
-            }
+            press(InputEvent::Kind::Special, named.glut);
             // Full screen and reloading stay the browser's.
             return named.glut == 11 || named.glut == 5 ? EM_FALSE : EM_TRUE;
         }
@@ -218,9 +267,7 @@ EM_BOOL OnKeyDown(int, const EmscriptenKeyboardEvent* event, void*) {
     if (character == 0) {
         return EM_FALSE;
     }
-    if (keyboard != nullptr) {
-        keyboard(character, pointerX, pointerY);
-    }
+    press(InputEvent::Kind::Key, character);
     return EM_TRUE;
 }
 
@@ -237,10 +284,7 @@ void PointerFrom(const EmscriptenMouseEvent* event) {
 
 EM_BOOL OnMouseMove(int, const EmscriptenMouseEvent* event, void*) {
     PointerFrom(event);
-    void (*moved)(int, int) = buttonsHeld != 0 ? motion : passiveMotion;
-    if (moved != nullptr) {
-        moved(pointerX, pointerY);
-    }
+    pendingInput.push_back({InputEvent::Kind::Move, 0, buttonsHeld != 0, pointerX, pointerY});
     return EM_FALSE;
 }
 
@@ -249,10 +293,12 @@ EM_BOOL OnMouseButton(const int type, const EmscriptenMouseEvent* event, void*) 
     const bool down = type == EMSCRIPTEN_EVENT_MOUSEDOWN;
     const int bit = 1 << event->button;
     buttonsHeld = down ? buttonsHeld | bit : buttonsHeld & ~bit;
-    if (mouse != nullptr && event->button <= 2) {
-        mouse(event->button, down ? GLUT_DOWN : 1, pointerX, pointerY);
+    if (event->button <= 2) {
+        pendingInput.push_back(
+            {InputEvent::Kind::Button, event->button, down ? GLUT_DOWN : 1, pointerX, pointerY});
     }
-    return EM_TRUE;
+    // The browser's own handling stays: a click gives the canvas the focus.
+    return EM_FALSE;
 }
 
 // The pointer's shape over the canvas.
@@ -309,7 +355,7 @@ int glut::CreateWindow(const char* title) {
     context = emscripten_webgl_create_context(canvas, &attributes);
     if (context <= 0) {
         std::fprintf(stderr, "Gullmar: the page has no WebGL: %d\n", static_cast<int>(context));
-        std::exit(EXIT_FAILURE);
+        EndProcess(EXIT_FAILURE);
     }
     emscripten_webgl_make_context_current(context);
     int width = 0;
@@ -319,7 +365,9 @@ int glut::CreateWindow(const char* title) {
     current = mainWindow;
     emscripten_set_window_title(title);
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, OnResize);
-    emscripten_set_keydown_callback(canvas, nullptr, EM_FALSE, OnKeyDown);
+    // Keys from wherever the page's focus is: its buttons give it back to
+    // the canvas, and a key the game takes does nothing else on the page.
+    emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, OnKeyDown);
     emscripten_set_mousemove_callback(canvas, nullptr, EM_FALSE, OnMouseMove);
     emscripten_set_mousedown_callback(canvas, nullptr, EM_FALSE, OnMouseButton);
     emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, OnMouseButton);

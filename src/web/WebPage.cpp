@@ -1,5 +1,5 @@
 #include "flight/BestFlights.h"
-#include "shell/PlayerFiles.h"
+#include "shell/Platform.h"
 #include "shell/Session.h"
 
 #include <emscripten/emscripten.h>
@@ -15,6 +15,13 @@ void PlayerFilesChanged() {
         Module.gullmarKeep();
         Module.gullmarFlightsChanged();
     });
+}
+
+void EndProcess(const int status) {
+    // The page's timers and listeners keep the runtime alive, which a plain
+    // exit would leave running: this ends it, the atexit handlers and the
+    // page's onExit included.
+    emscripten_force_exit(status);
 }
 
 // The best flights, one a line: its place, the line --scores prints, and its

@@ -1,5 +1,0 @@
-#include "shell/PlayerFiles.h"
-
-void PlayerFilesChanged() {
-    // Written straight to disk: nothing to keep elsewhere.
-}
