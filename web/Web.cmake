@@ -44,7 +44,7 @@ target_link_options(gullmar PRIVATE
     -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=64MB
     -sEXIT_RUNTIME=1
     -sFORCE_FILESYSTEM=1
-    -sEXPORTED_FUNCTIONS=_main,_gullmar_best_flights,_gullmar_run_idle
+    -sEXPORTED_FUNCTIONS=_main,_gullmar_best_flights,_gullmar_run_idle,_gullmar_session_ticks
     -sEXPORTED_RUNTIME_METHODS=FS,ccall,UTF8ToString,addRunDependency,removeRunDependency
     -lidbfs.js -lopenal
     --preload-file ${CMAKE_SOURCE_DIR}/config@/usr/share/gullmar/config)

@@ -40,3 +40,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* gullmar_best_flights() {
     }
     return text.c_str();
 }
+
+// Ticks run this session: the page's tick rate is measured by them
+// (bench/web_tick_rate.py).
+extern "C" EMSCRIPTEN_KEEPALIVE unsigned int gullmar_session_ticks() {
+    return SessionTicks();
+}
