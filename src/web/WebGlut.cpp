@@ -129,15 +129,24 @@ void CallReshape() {
     }
 }
 
-EM_BOOL OnResize(int, const EmscriptenUiEvent* event, void*) {
-    const int width = event->windowInnerWidth > 0 ? event->windowInnerWidth : 1;
-    const int height = event->windowInnerHeight > 0 ? event->windowInnerHeight : 1;
+// The page lays the canvas out (the window less the controls under it); the
+// canvas draws at the size it is shown.
+void FitCanvas() {
+    double shownWidth = 0.0;
+    double shownHeight = 0.0;
+    emscripten_get_element_css_size(canvas, &shownWidth, &shownHeight);
+    const int width = shownWidth >= 1.0 ? static_cast<int>(shownWidth) : 1;
+    const int height = shownHeight >= 1.0 ? static_cast<int>(shownHeight) : 1;
     emscripten_set_canvas_element_size(canvas, width, height);
     windows[mainWindow].width = width;
     windows[mainWindow].height = height;
     PlaceSecondView();
     reshapeDue = true;
     windows[mainWindow].redisplay = true;
+}
+
+EM_BOOL OnResize(int, const EmscriptenUiEvent*, void*) {
+    FitCanvas();
     return EM_FALSE;
 }
 
@@ -301,6 +310,33 @@ EM_BOOL OnMouseButton(const int type, const EmscriptenMouseEvent* event, void*) 
     return EM_FALSE;
 }
 
+// Before the game's window exists, the game may already be played without
+// one (a recording cut short is finished at start-up), and what it draws
+// then must go somewhere, as a desktop driver without a current context
+// ignores it: a small hidden canvas of its own takes it.
+EM_JS(void, AddWindowlessCanvas, (), {
+    const canvas = document.createElement('canvas');
+    canvas.id = 'gullmar-windowless';
+    canvas.width = 1;
+    canvas.height = 1;
+    canvas.hidden = true;
+    document.body.appendChild(canvas);
+});
+
+EMSCRIPTEN_WEBGL_CONTEXT_HANDLE MakeWindowlessContext() {
+    AddWindowlessCanvas();
+    EmscriptenWebGLContextAttributes attributes;
+    emscripten_webgl_init_context_attributes(&attributes);
+    attributes.majorVersion = 1;
+    const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE windowless =
+        emscripten_webgl_create_context("#gullmar-windowless", &attributes);
+    if (windowless > 0) {
+        emscripten_webgl_make_context_current(windowless);
+    }
+    return windowless;
+}
+const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE windowlessContext = MakeWindowlessContext();
+
 // The pointer's shape over the canvas.
 EM_JS(void, ShowCursor, (const char* shape), { Module.canvas.style.cursor = UTF8ToString(shape); });
 
@@ -358,11 +394,9 @@ int glut::CreateWindow(const char* title) {
         EndProcess(EXIT_FAILURE);
     }
     emscripten_webgl_make_context_current(context);
-    int width = 0;
-    int height = 0;
-    emscripten_get_canvas_element_size(canvas, &width, &height);
-    windows[mainWindow] = Window{true, 0, 0, width > 0 ? width : 1, height > 0 ? height : 1};
+    windows[mainWindow] = Window{true, 0, 0, 1, 1};
     current = mainWindow;
+    FitCanvas();
     emscripten_set_window_title(title);
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, OnResize);
     // Keys from wherever the page's focus is: its buttons give it back to

@@ -1,17 +1,19 @@
 #include "screenshot/PngFile.h"
 #include "screenshot/StoredPng.h"
 
-#include <emscripten.h>
+#include <emscripten/emscripten.h>
 
 #include <cerrno>
 #include <cstring>
 
-// The browser build's PNG files, written without libpng (StoredPng); a
-// screenshot then leaves the page as a download.
+// The browser build's PNG files, written without libpng (StoredPng); each
+// one written (a screenshot) leaves the page as a download too.
 
 namespace {
 
-EM_JS(void, Download, (const char* path), { Module.gullmarDownload(UTF8ToString(path), 'image/png'); });
+EM_JS(void, Download, (int descriptor), {
+    Module.gullmarDownload(FS.getStream(descriptor).path, 'image/png');
+});
 
 } // namespace
 
@@ -23,6 +25,8 @@ std::string PngFile::Write(std::FILE* file, const PngPicture& picture) {
     } else if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() ||
                std::fflush(file) != 0) {
         error = std::strerror(errno);
+    } else {
+        Download(fileno(file));
     }
     if (std::fclose(file) != 0 && error.empty()) {
         error = std::strerror(errno);
@@ -38,8 +42,6 @@ std::string PngFile::Save(const std::string& path, const PngPicture& picture) {
     const std::string error = Write(file, picture);
     if (!error.empty()) {
         std::remove(path.c_str());
-        return error;
     }
-    Download(path.c_str());
     return error;
 }
