@@ -4,8 +4,9 @@
 # hardening flags (scripts/release_builds.sh); the same suite built with
 # AddressSanitizer and UndefinedBehaviorSanitizer (leak detection on) in
 # build-asan/, and a short run of every fuzz target in build-fuzz/
-# (scripts/fuzz.sh; longer runs: scripts/fuzz.sh all 600). Every build here
-# is ours, so warnings are errors in all of them.
+# (scripts/fuzz.sh; longer runs: scripts/fuzz.sh all 600). The browser build
+# (scripts/web.sh) is played in headless Chromium (tests/web/browser_test.py).
+# Every build here is ours, so warnings are errors in all of them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -14,6 +15,10 @@ scripts/build.sh --werror
 (cd build && xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure --parallel 2 --timeout 600)
 
 scripts/release_builds.sh
+
+echo "== the browser build (build-web/) in headless Chromium"
+scripts/web.sh --no-serve --werror
+/usr/bin/python3 tests/web/browser_test.py build-web build
 
 echo "== the suite under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/)"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGULLMAR_SANITIZE=ON -DGULLMAR_WERROR=ON \

@@ -164,6 +164,18 @@ def differing(a, b, crop):
                if max(abs(x[i + c] - y[i + c]) for c in range(3)) > 25)
 
 
+def desktop_recording():
+    """A short game recorded by the desktop's build."""
+    folder = os.path.join(RUN, "desktop-recording")
+    shutil.copytree(os.path.join(HERE, "..", "..", "config"), os.path.join(folder, "config"))
+    subprocess.run([os.path.join(DESKTOP, "gullmar_record_flight"), "200", "--no-sound"], cwd=folder,
+                   check=True, capture_output=True, timeout=60)
+    flights = os.path.join(folder, "flights")
+    name = [n for n in os.listdir(flights) if n.endswith(".gullrec")][0]
+    with open(os.path.join(flights, name), "rb") as f:
+        return f.read()
+
+
 def menu_shown(page):
     """The main menu's START button stands in its light outline."""
     shot = rgb(page.picture("menu.png"), (ITEM_X - 40, START_Y - 12, 80, 24))
@@ -266,6 +278,21 @@ def case_play(base):
         if line not in page.console_text():
             raise Failure("the replay did not print its flight's line")
         log("?replay-best=1 played the flight to its end and printed its line")
+
+        # A recording of the desktop's, as the page's file chooser keeps it:
+        # refused in one line that the page shows.
+        page.driver.execute_async_script(
+            "FS.writeFile('/play/replays/desktop.gullrec', new Uint8Array(arguments[0]));"
+            "FS.syncfs(false, arguments[1])", list(desktop_recording()))
+        try:
+            page.open("?replay=replays/desktop.gullrec")
+            page.wait(lambda: page.state() == "failed", "a desktop recording was not refused")
+        except Failure:
+            pass
+        said = page.js("return document.getElementById('message').textContent")
+        if "another build" not in said:
+            raise Failure("the refusal of a desktop recording does not say why: " + said)
+        log("a desktop recording is refused: " + said)
     finally:
         page.close()
 
