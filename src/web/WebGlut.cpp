@@ -211,10 +211,14 @@ EM_JS(void, PostIdleMessage, (), {
 });
 
 void ScheduleIdle(const unsigned int delay) {
-    if (delay == 0) {
+    // The browser's timers come a millisecond or so late, and a late tick
+    // pushes every later one back (the next is due a tick's time after it):
+    // the timer is set a millisecond early and the rest is waited for by
+    // messages, so that ticks come on time as the desktop's sleep wakes.
+    if (delay <= 1) {
         PostIdleMessage();
     } else {
-        idleTimer = emscripten_set_timeout(RunIdle, delay, nullptr);
+        idleTimer = emscripten_set_timeout(RunIdle, delay - 1, nullptr);
     }
 }
 
