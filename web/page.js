@@ -1,132 +1,76 @@
-// The page around the game: checks that the browser can run it, turns the
-// address's options into the game's command line, loads gullmar.js (which
-// brings gullmar.wasm and gullmar.data) behind a progress bar, keeps the
-// player's files in the browser, shows the best flights, and says when the
-// game has ended or could not start. document.body.dataset.state tells where
-// it stands: loading, running, ended or failed.
+// The page around the game: reads its options from the address, loads the
+// game (gullmar.js, gullmar.wasm, gullmar.data) with a progress bar, keeps
+// the player's files in the browser's storage, shows the best flights and
+// says when the game has ended or could not start.
 'use strict';
 
 const $ = (id) => document.getElementById(id);
 const canvas = $('canvas');
-const pageOpened = Date.now();
-
-// Where the player's files live (kept in IndexedDB) and where the build put
-// the shipped settings, levels and intro text.
-const HOME = '/play';
-const SHIPPED = '/usr/share/gullmar/config';
-
-let runtimeUp = false; // the game's runtime has started
-let gameOver = false; // the game has ended, stopped or failed
-let lastError = ''; // the game's last line on stderr
 
 function setState(state) {
   document.body.dataset.state = state;
 }
 
-function describe(error) {
-  if (error === undefined || error === null || error === '') {
-    return 'no reason given';
-  }
-  if (typeof error === 'string') {
-    return error;
-  }
-  if (error.message) {
-    return error.message;
-  }
-  if (error.errno !== undefined) {
-    return `file system error ${error.errno}`;
-  }
-  return String(error);
-}
-
-// A failure in the middle box. A game that had started may be played again.
-function fail(text, offerAgain) {
-  gameOver = true;
-  $('progress').hidden = true;
-  $('ended').hidden = true;
-  $('message-text').textContent = text;
-  $('message-again').hidden = !offerAgain;
+function showMessage(text) {
+  $('progress-box').hidden = true;
+  $('message').textContent = text;
   $('message').hidden = false;
   setState('failed');
 }
 
-// A small line above the controls for what the player should know but
-// that does not stop the game. A click dismisses it.
-let noticeKind = '';
-function showNotice(text, kind) {
+function notice(text) {
   $('notice').textContent = text;
-  $('notice').hidden = false;
-  noticeKind = kind || '';
-}
-function clearNotice(kind) {
-  if (noticeKind === kind) {
-    $('notice').hidden = true;
-    noticeKind = '';
-  }
+  relayOut();
 }
 
-// ---- Options from the address ------------------------------------------
-
-// The game's options the page passes on, and how each is given: a flag
-// (?no-sound), a value (?seed=5), either (?timedemo or ?timedemo=300), or
-// not at all in a page. `valid` and `rule` say which values the game takes;
-// another value is still passed on, as the game ignores it itself.
+// The game's options the page passes on, by name: a flag, a value, or
+// either. `check` says whether a value is one the game takes.
 const whole = (low, high) => (v) => /^\d+$/.test(v) && Number(v) >= low && Number(v) <= high;
 const OPTIONS = {
-  'fast-computer': { kind: 'either', valid: (v) => /^\d$/.test(v), rule: 'a digit 0..9' },
+  'fast-computer': { kind: 'either', check: (v) => /^\d$/.test(v), rule: 'a digit 0 to 9' },
   'no-textures': { kind: 'flag' },
   'flat-shading': { kind: 'flag' },
   'no-clouds': { kind: 'flag' },
   'no-trees': { kind: 'flag' },
   'no-lighting': { kind: 'flag' },
-  'seed': { kind: 'value', valid: whole(0, 2147483647), rule: 'a whole number 0..2147483647' },
-  'timedemo': { kind: 'either', valid: whole(1, Infinity), rule: 'a whole number >= 1' },
-  'timedemo-level': { kind: 'value', valid: whole(1, 39), rule: 'a whole number 1..39' },
+  'seed': { kind: 'value', check: whole(0, 2147483647), rule: 'a whole number 0 to 2147483647' },
+  'timedemo': { kind: 'either', check: whole(1, 1e9), rule: 'a whole number from 1' },
+  'timedemo-level': { kind: 'value', check: whole(1, 39), rule: 'a whole number 1 to 39' },
   'no-sound': { kind: 'flag' },
-  'volume': { kind: 'value', valid: whole(0, 100), rule: 'a whole number 0..100' },
+  'volume': { kind: 'value', check: whole(0, 100), rule: 'a whole number 0 to 100' },
   'no-gamepad': { kind: 'flag' },
   'no-rumble': { kind: 'flag' },
   'invert-pitch': { kind: 'flag' },
   'no-record': { kind: 'flag' },
   'classic-renderer': { kind: 'flag' },
-  'replay-best': { kind: 'either', valid: whole(1, Infinity), rule: 'a whole number >= 1' },
-  'replay': { kind: 'value', valid: (v) => v !== '', rule: 'the path of a recording' },
-  // The page is always a window, shows the table itself, and has no
-  // command line to check a recording from nor a choice of drawing.
-  'window-mode': { kind: 'not-in-page' },
-  'scores': { kind: 'not-in-page' },
-  'verify': { kind: 'not-in-page' },
-  'gles': { kind: 'not-in-page' },
+  'replay-best': { kind: 'either', check: whole(1, 1e9), rule: 'a whole number from 1' },
+  'replay': { kind: 'value', check: (v) => v.length > 0, rule: 'a recording of the page' },
 };
+// Options of the command line that mean nothing in a page.
+const MEANINGLESS = ['window-mode', 'scores', 'verify', 'gles'];
 
-// The game's command line from the address's query: "?seed=5&no-sound"
-// gives --window-mode --seed=5 --no-sound. Each remark is said once.
 function gameArguments(search) {
-  const said = new Set();
-  const say = (text) => {
-    if (!said.has(text)) {
-      said.add(text);
-      console.warn(text);
-    }
-  };
-  // The game must never try full screen by itself: the page's button does.
+  // The page is a window of its own: the game never goes full screen by
+  // itself (the page's button does).
   const args = ['--window-mode'];
   for (const [name, value] of new URLSearchParams(search)) {
     const option = OPTIONS[name];
-    if (name === '') {
-      continue;
+    if (MEANINGLESS.includes(name)) {
+      console.warn(`Gullmar: ?${name} has no meaning in the page`);
     } else if (!option) {
-      say(`Gullmar: unknown option ?${name}, ignored`);
-    } else if (option.kind === 'not-in-page') {
-      say(`Gullmar: ?${name} has no meaning in the page`);
-    } else if (option.kind === 'flag' || (option.kind === 'either' && value === '')) {
+      console.warn(`Gullmar: unknown option ?${name}, ignored`);
+    } else if (option.kind === 'flag') {
       if (value !== '') {
-        say(`Gullmar: ?${name} takes no value; ${value} is ignored`);
+        console.warn(`Gullmar: ?${name} takes no value; ${value} is ignored`);
       }
       args.push(`--${name}`);
+    } else if (value === '' && option.kind === 'either') {
+      args.push(`--${name}`);
     } else {
-      if (!option.valid(value)) {
-        say(`Gullmar: ?${name}=${value} is not ${option.rule}; the game ignores it`);
+      // Passed on as given: the game ignores a wrong value as on the
+      // command line; the page says so once.
+      if (!option.check(value)) {
+        console.warn(`Gullmar: ?${name}=${value} is not ${option.rule}; the game ignores it`);
       }
       args.push(`--${name}=${value}`);
     }
@@ -134,25 +78,25 @@ function gameArguments(search) {
   return args;
 }
 
-// This page's address with the options that start a replay or a timedemo
-// left out, and `extra` added: where "Play again" and the replay links go.
-const ONE_OFF_OPTIONS = ['replay', 'replay-best', 'timedemo', 'timedemo-level'];
+// The address without the options that start a replay or a timedemo.
 function playAddress(extra) {
-  const part = (name, value) => (value === '' ? encodeURIComponent(name)
-    : `${encodeURIComponent(name)}=${encodeURIComponent(value).replace(/%2F/gi, '/')}`);
-  const parts = [];
-  for (const [name, value] of new URLSearchParams(location.search)) {
-    if (name !== '' && !ONE_OFF_OPTIONS.includes(name)) {
-      parts.push(part(name, value));
-    }
+  const params = new URLSearchParams(location.search);
+  for (const name of ['replay', 'replay-best', 'timedemo', 'timedemo-level']) {
+    params.delete(name);
   }
   for (const [name, value] of Object.entries(extra || {})) {
-    parts.push(part(name, String(value)));
+    params.set(name, value);
   }
-  return location.pathname + (parts.length ? '?' + parts.join('&') : '');
+  const query = params.toString().replace(/=(&|$)/g, '$1');
+  return location.pathname + (query ? '?' + query : '');
 }
 
-// ---- The player's files ------------------------------------------------
+// The player's files: the settings, the flights and the recordings chosen
+// for a replay live in the browser's IndexedDB (Emscripten's IDBFS), in
+// folders of their own, so that the shipped levels and intro text are never
+// hidden by an old copy. The game reads and writes relative to /play.
+const SHIPPED = '/usr/share/gullmar/config';
+const KEPT = ['/play/config', '/play/flights', '/play/replays'];
 
 function exists(path) {
   try {
@@ -163,425 +107,243 @@ function exists(path) {
   }
 }
 
-function makeFolder(path) {
-  if (!exists(path)) {
-    FS.mkdir(path);
+function prepareFolder(readError) {
+  if (readError) {
+    notice('Your saved settings and flights could not be read; the game starts with the defaults.');
+    console.warn('Gullmar: reading the kept files failed:', readError);
   }
+  for (const name of ['levels.config', 'introText.txt']) {
+    FS.writeFile(`/play/config/${name}`, FS.readFile(`${SHIPPED}/${name}`));
+  }
+  if (!exists('/play/config/gullmar.config')) {
+    FS.writeFile('/play/config/gullmar.config', FS.readFile(`${SHIPPED}/gullmar.config`));
+  }
+  FS.chdir('/play');
 }
 
-let keptFilesRead = false;
-let homeReady = false;
-let dependenciesLeft = 0;
-// After a failed read nothing is written back: a write makes the browser's
-// copy match what is here, which would delete what it had kept.
-let keepingAllowed = true;
-
-// Before main: the player's folder is read back from IndexedDB, and the
-// game waits (the 'kept' dependency) until the folder is set up.
-function readKeptFiles() {
-  FS.mkdir(HOME);
-  FS.mount(IDBFS, {}, HOME);
-  Module.addRunDependency('kept');
-  FS.syncfs(true, (error) => {
-    if (error) {
-      keepingAllowed = false;
-      showNotice('Your saved settings and flights could not be read, so the game starts with the ' +
-                 'defaults; nothing is saved this time, and what the browser kept stays as it was.');
-      console.warn(`Gullmar: reading the kept files failed: ${describe(error)}`);
-    }
-    keptFilesRead = true;
-    setUpHome();
-  });
-}
-
-// The shipped files come with gullmar.data, which may arrive after the kept
-// files are read: the folder is set up once 'kept' is all the game waits for.
-function setUpHome() {
-  if (!keptFilesRead || homeReady || dependenciesLeft > 1) {
-    return;
-  }
-  homeReady = true;
-  try {
-    makeFolder(`${HOME}/config`);
-    makeFolder(`${HOME}/flights`);
-    // The levels and intro text always come from this build, so an update's
-    // levels are never hidden by an old copy; saved settings are never
-    // replaced.
-    for (const name of ['levels.config', 'introText.txt']) {
-      FS.writeFile(`${HOME}/config/${name}`, FS.readFile(`${SHIPPED}/${name}`));
-    }
-    if (!exists(`${HOME}/config/gullmar.config`)) {
-      FS.writeFile(`${HOME}/config/gullmar.config`, FS.readFile(`${SHIPPED}/gullmar.config`));
-    }
-    FS.chdir(HOME);
-  } catch (e) {
-    fail(`The game could not be loaded: its files could not be set up (${describe(e)}).`);
-    return;
-  }
-  Module.removeRunDependency('kept');
-}
-
-// Writes the player's folder to IndexedDB. One write at a time: a request
-// during a write runs one more write after it, and `done` is called once a
-// write that started after the request has finished.
-let keepRunning = false;
-let keepAgain = false;
-const keepWaiting = [];
-let lastKeepError = '';
+// Copies the kept folders to IndexedDB; one sync at a time, and one more
+// after it when asked meanwhile.
+let syncing = false;
+let syncAgain = false;
+const afterSync = [];
 function keep(done) {
-  if (typeof done === 'function') {
-    keepWaiting.push(done);
+  if (done) {
+    afterSync.push(done);
   }
-  if (!keepingAllowed) {
-    keepWaiting.splice(0).forEach((callback) => callback(null));
+  if (syncing) {
+    syncAgain = true;
     return;
   }
-  if (keepRunning) {
-    keepAgain = true;
-    return;
-  }
-  keepRunning = true;
+  syncing = true;
   FS.syncfs(false, (error) => {
-    keepRunning = false;
+    syncing = false;
     if (error) {
-      const reason = describe(error);
-      showNotice(`Saving to the browser failed: ${reason}; your earlier settings and flights are ` +
-                 'still kept.', 'save');
-      if (reason !== lastKeepError) {
-        console.warn(`Gullmar: saving to the browser failed: ${reason}`);
-      }
-      lastKeepError = reason;
-    } else {
-      lastKeepError = '';
-      clearNotice('save');
+      notice(`Saving to the browser failed: ${error}; your earlier settings and flights are still kept.`);
+      console.warn('Gullmar: saving to the browser failed:', error);
     }
-    if (keepAgain) {
-      keepAgain = false;
+    if (syncAgain) {
+      syncAgain = false;
       keep();
       return;
     }
-    keepWaiting.splice(0).forEach((callback) => callback(error));
+    afterSync.splice(0).forEach((callback) => callback(error));
   });
 }
 
-function keepWhileRunning() {
-  if (runtimeUp && !gameOver) {
-    keep();
-  }
-}
-
-// Keeps the files, then leaves for another address of the page.
-function keepAndGo(address) {
-  if (runtimeUp) {
-    keep(() => location.assign(address));
-  } else {
-    location.assign(address);
-  }
-}
-
-// Hands a file of the game's file system to the player as a download.
 function download(path, mime) {
-  const name = path.split('/').pop();
-  let data;
-  try {
-    data = FS.readFile(path.startsWith('/') ? path : `${HOME}/${path}`);
-  } catch (e) {
-    showNotice(`${name} could not be read for the download: ${describe(e)}`);
-    return;
-  }
-  const url = URL.createObjectURL(new Blob([data], { type: mime || 'application/octet-stream' }));
+  const data = FS.readFile(path);
+  const url = URL.createObjectURL(new Blob([data], { type: mime }));
   const link = document.createElement('a');
   link.href = url;
-  link.download = name;
-  link.hidden = true;
+  link.download = path.split('/').pop();
   document.body.appendChild(link);
   link.click();
   link.remove();
-  setTimeout(() => URL.revokeObjectURL(url), 30000);
+  setTimeout(() => URL.revokeObjectURL(url), 10000);
 }
 
-// ---- The best flights --------------------------------------------------
-
-function pageLink(text, href, onClick) {
-  const link = document.createElement('a');
-  link.textContent = text;
-  link.href = href;
-  link.addEventListener('click', (event) => {
-    event.preventDefault();
-    onClick();
-  });
-  return link;
-}
-
-// The table as the game gives it: one flight a line, "place<TAB>its
-// line<TAB>its recording", or nothing when no flight has made it yet.
-function showFlightTable(text) {
-  const list = $('flights');
-  list.textContent = '';
-  const rows = text.split('\n').filter((row) => row.trim() !== '');
-  if (rows.length === 0) {
-    list.textContent = 'No flights yet: a finished flight joins the table.';
-    return;
-  }
-  for (const row of rows) {
-    const [place, line, recording] = row.split('\t');
-    const entry = document.createElement('div');
-    entry.append(line === undefined ? row : line);
-    if (recording) {
-      const replay = playAddress({ 'replay-best': place });
-      entry.append(pageLink('replay', replay, () => keepAndGo(replay)),
-                   pageLink('download', '#', () => download(recording, 'application/octet-stream')));
-    }
-    list.append(entry);
-  }
-}
-
-// The table is read from the running game; once the game has ended the
-// panel keeps what it showed last.
 function showFlights() {
-  if (!runtimeUp || gameOver) {
+  const list = $('flights');
+  const text = Module.ccall('gullmar_best_flights', 'string', [], []);
+  list.textContent = '';
+  const lines = text.split('\n').filter((line) => line !== '');
+  if (lines.length === 0) {
+    list.textContent = 'No flights yet.';
     return;
   }
-  try {
-    showFlightTable(Module.ccall('gullmar_best_flights', 'string', [], []));
-  } catch (e) {
-    console.warn(`Gullmar: the best flights could not be read: ${describe(e)}`);
-  }
-}
-
-// ---- Loading -----------------------------------------------------------
-
-const loading = { status: '', loaded: 0, total: 0, mostDependencies: 0 };
-
-function showProgress() {
-  const bar = $('progress-bar');
-  let text = loading.status || 'Loading Gullmar…';
-  if (loading.total > 0 && loading.loaded < loading.total) {
-    bar.max = loading.total;
-    bar.value = loading.loaded;
-    const kb = (bytes) => Math.ceil(bytes / 1024);
-    text += ` ${kb(loading.loaded)} of ${kb(loading.total)} KB`;
-  } else if (loading.mostDependencies > 1) {
-    bar.max = loading.mostDependencies;
-    bar.value = loading.mostDependencies - dependenciesLeft;
-  }
-  $('progress-text').textContent = text;
-}
-
-// Emscripten's status lines, e.g. "Downloading data... (1234/5678)".
-function setStatus(text) {
-  if (!text) {
-    return;
-  }
-  const counts = /\((\d+)\/(\d+)\)/.exec(text);
-  if (counts) {
-    loading.loaded = Number(counts[1]);
-    loading.total = Number(counts[2]);
-  }
-  loading.status = text.replace(/\s*\(\d+\/\d+\)/, '');
-  showProgress();
-}
-
-function monitorRunDependencies(left) {
-  dependenciesLeft = left;
-  loading.mostDependencies = Math.max(loading.mostDependencies, left);
-  showProgress();
-  setUpHome();
-}
-
-// Prints the timing report the game wrote this time (not one kept from an
-// earlier visit).
-function printTimingReport() {
-  const path = `${HOME}/gullmar_ts.txt`;
-  try {
-    if (FS.stat(path).mtime.getTime() >= pageOpened) {
-      console.log('Gullmar timing report:\n' + FS.readFile(path, { encoding: 'utf8' }));
+  for (const line of lines) {
+    const [place, flight, recording] = line.split('\t');
+    const row = document.createElement('div');
+    row.append(flight);
+    if (recording) {
+      const replay = document.createElement('a');
+      replay.href = playAddress({ 'replay-best': place });
+      replay.textContent = 'replay';
+      const save = document.createElement('a');
+      save.href = '#';
+      save.textContent = 'download';
+      save.onclick = (event) => {
+        event.preventDefault();
+        download(recording, 'application/octet-stream');
+      };
+      row.append(replay, save);
     }
-  } catch (e) {
-    // No report this time.
+    list.append(row);
   }
 }
 
-function makeModule() {
-  return {
-    canvas,
-    arguments: gameArguments(location.search),
-    // The game's stderr carries notices, not page errors.
-    print: (line) => console.log(line),
-    printErr: (line) => {
-      lastError = line;
-      console.warn(line);
-    },
-    preRun: [readKeptFiles],
-    setStatus,
-    monitorRunDependencies,
-    onRuntimeInitialized: () => {
-      runtimeUp = true;
-      $('progress').hidden = true;
-      setState('running');
-      showFlights();
-      canvas.focus();
-      setInterval(keepWhileRunning, 5000);
-    },
-    onAbort: (what) => {
-      if (runtimeUp) {
-        fail(lastError || `The game stopped: ${describe(what)}`, true);
-      } else {
-        fail(`The game could not be loaded: ${describe(what)}`);
+let lastError = '';
+
+window.Module = {
+  canvas,
+  arguments: gameArguments(location.search),
+  print: (line) => console.log(line),
+  printErr: (line) => {
+    lastError = line;
+    console.warn(line);
+  },
+  preRun: [
+    () => {
+      FS.mkdir('/play');
+      for (const folder of KEPT) {
+        FS.mkdir(folder);
+        FS.mount(IDBFS, {}, folder);
       }
-    },
-    // The player's QUIT, the end of a replay or a timedemo, or a failure.
-    onExit: (status) => {
-      gameOver = true;
-      keep(() => {
-        printTimingReport();
-        if (status !== 0) {
-          fail(lastError || `The game ended with status ${status}.`, true);
-          return;
-        }
-        $('ended').hidden = false;
-        setState('ended');
+      Module.addRunDependency('kept');
+      FS.syncfs(true, (error) => {
+        prepareFolder(error);
+        Module.removeRunDependency('kept');
       });
     },
-    // Called by the game: its files changed (after Save, when a flight
-    // ends), the table changed, a file to hand to the player.
-    gullmarKeep: (done) => keep(done),
-    gullmarFlightsChanged: showFlights,
-    gullmarDownload: download,
-  };
+  ],
+  setStatus: (text) => {
+    const counts = /\((\d+(?:\.\d+)?)\/(\d+(?:\.\d+)?)\)/.exec(text || '');
+    if (counts) {
+      $('progress').max = Number(counts[2]);
+      $('progress').value = Number(counts[1]);
+    }
+    if (text) {
+      $('progress-text').textContent = text.replace(/\s*\(.*\)$/, '') || 'Loading Gullmar…';
+    }
+  },
+  monitorRunDependencies: (left) => {
+    if (left > 0) {
+      $('progress-text').textContent = 'Preparing…';
+    }
+  },
+  onRuntimeInitialized: () => {
+    $('progress-box').hidden = true;
+    setState('running');
+    showFlights();
+    canvas.focus();
+  },
+  onAbort: (what) => showMessage(`The game could not be loaded: ${what || lastError || 'it stopped'}`),
+  onExit: (status) => {
+    keep(() => {
+      if (exists('/play/gullmar_ts.txt')) {
+        console.log('Gullmar timing report:\n' + FS.readFile('/play/gullmar_ts.txt', { encoding: 'utf8' }));
+      }
+      if (status !== 0) {
+        showMessage(lastError || `The game ended with status ${status}.`);
+        return;
+      }
+      $('ended').hidden = false;
+      setState('ended');
+    });
+  },
+  // Called by the game: its files changed (after Save, when a flight joins
+  // the table), a file to hand to the player.
+  gullmarKeep: () => keep(),
+  gullmarFlightsChanged: () => showFlights(),
+  gullmarDownload: download,
+};
+
+// The canvas takes the window's height less the controls under it; the game
+// follows its size on every resize.
+function layOut() {
+  const bar = $('bar').hidden ? 0 : $('bar').offsetHeight;
+  canvas.style.height = `${Math.max(window.innerHeight - bar, 1)}px`;
 }
 
-function hasWebGl() {
-  try {
-    const gl = document.createElement('canvas').getContext('webgl');
-    if (!gl) {
-      return false;
-    }
-    const loser = gl.getExtension('WEBGL_lose_context');
-    if (loser) {
-      loser.loseContext(); // frees it at once for the game's own
-    }
-    return true;
-  } catch (e) {
-    return false;
-  }
+function relayOut() {
+  layOut();
+  window.dispatchEvent(new Event('resize'));
 }
 
 function start() {
-  setState('loading');
-  canvas.width = window.innerWidth;
-  canvas.height = window.innerHeight;
-  canvas.focus();
-  if (!hasWebGl()) {
-    fail('Gullmar needs WebGL, which this browser lacks or has switched off.\n\n' +
-         'Turn on hardware acceleration in the browser\'s settings (Chrome: Settings › System › ' +
-         '"Use graphics acceleration when available"; Firefox: Settings › General › Performance), ' +
-         'update the graphics driver, or open the page in another current browser.');
-    return;
-  }
+  layOut();
+  window.addEventListener('resize', layOut);
+  canvas.width = canvas.clientWidth;
+  canvas.height = canvas.clientHeight;
   if (typeof WebAssembly !== 'object') {
-    fail('The game could not be loaded: this browser runs no WebAssembly. ' +
-         'Update it, or open the page in another current browser.');
+    showMessage('The game could not be loaded: this browser runs no WebAssembly.');
     return;
   }
-  // A script error while loading (gullmar.data missing, say) would
-  // otherwise leave the progress bar standing for ever.
-  window.addEventListener('error', (event) => {
-    if (document.body.dataset.state === 'loading') {
-      fail(`The game could not be loaded: ${event.message || 'an error in its script'}`);
-    }
-  });
-  window.addEventListener('unhandledrejection', (event) => {
-    if (document.body.dataset.state === 'loading') {
-      fail(`The game could not be loaded: ${describe(event.reason)}`);
-    }
-  });
-  window.Module = makeModule();
+  if (!document.createElement('canvas').getContext('webgl')) {
+    showMessage('Gullmar needs WebGL, which this browser has switched off or lacks. ' +
+                'Turn on hardware acceleration in its settings, or try another browser.');
+    return;
+  }
   const script = document.createElement('script');
   script.src = 'gullmar.js';
-  script.onerror = () => fail('The game could not be loaded: gullmar.js could not be fetched.');
+  script.onerror = () => showMessage('The game could not be loaded: gullmar.js is missing.');
   document.body.appendChild(script);
+
+  // The kept files reach IndexedDB every few seconds while a game runs, and
+  // when the page is hidden or left.
+  setInterval(() => {
+    if (document.body.dataset.state === 'running') {
+      keep();
+    }
+  }, 5000);
+  document.addEventListener('visibilitychange', () => {
+    if (document.visibilityState === 'hidden' && document.body.dataset.state === 'running') {
+      keep();
+    }
+  });
+  window.addEventListener('pagehide', () => {
+    if (document.body.dataset.state === 'running') {
+      keep();
+    }
+  });
 }
 
-// ---- The controls ------------------------------------------------------
-
-// Keys go to the game: the canvas takes the focus back after every click.
-document.addEventListener('click', () => canvas.focus({ preventScroll: true }));
+// The page's buttons give the keyboard back to the game.
+function button(id, action) {
+  $(id).addEventListener('click', () => {
+    action();
+    canvas.focus();
+  });
+}
+button('fullscreen', () => document.documentElement.requestFullscreen().catch(() => {}));
+button('show-flights', () => {
+  $('flights-panel').hidden = !$('flights-panel').hidden;
+});
+button('hide', () => {
+  $('bar').hidden = true;
+  $('show-bar').hidden = false;
+  relayOut();
+});
+button('show-bar', () => {
+  $('bar').hidden = false;
+  $('show-bar').hidden = true;
+  relayOut();
+});
+button('again', () => {
+  location.href = playAddress();
+});
 canvas.addEventListener('contextmenu', (event) => event.preventDefault());
-
-$('fullscreen').addEventListener('click', () => {
-  if (document.fullscreenElement) {
-    document.exitFullscreen().catch(() => {});
-  } else {
-    document.documentElement.requestFullscreen()
-      .catch((e) => showNotice(`Full screen was refused: ${describe(e)}`));
-  }
-});
-document.addEventListener('fullscreenchange', () => {
-  $('fullscreen').textContent = document.fullscreenElement ? 'Leave full screen' : 'Full screen';
-});
-
-$('show-flights').addEventListener('click', () => {
-  const panel = $('flights-panel');
-  panel.hidden = !panel.hidden;
-  $('show-flights').setAttribute('aria-expanded', String(!panel.hidden));
-});
-
-function showBar(shown) {
-  $('bar').hidden = !shown;
-  $('show-bar').hidden = shown;
-  if (!shown) {
-    $('flights-panel').hidden = true;
-    $('show-flights').setAttribute('aria-expanded', 'false');
-  }
-}
-$('hide').addEventListener('click', () => showBar(false));
-$('show-bar').addEventListener('click', () => showBar(true));
-
-$('notice').addEventListener('click', () => {
-  $('notice').hidden = true;
-  noticeKind = '';
-});
-
-for (const id of ['again', 'message-again']) {
-  $(id).addEventListener('click', () => location.assign(playAddress()));
-}
-
-// A recording from the player's disk: copied into the player's folder,
-// kept, and played by the page opened again with ?replay=.
-$('replay-file').addEventListener('click', () => $('recording').click());
-$('recording').addEventListener('change', async () => {
-  const input = $('recording');
-  const file = input.files[0];
-  input.value = '';
-  canvas.focus();
-  if (!file) {
+canvas.addEventListener('mousedown', () => canvas.focus());
+$('recording').addEventListener('change', async (event) => {
+  const file = event.target.files[0];
+  if (!file || document.body.dataset.state !== 'running') {
     return;
   }
-  if (!runtimeUp) {
-    showNotice('The game is still loading: choose the recording again once it runs.');
-    return;
-  }
-  const name = file.name.replace(/[^\w.-]/g, '_').replace(/^\.+/, '') || 'recording';
-  try {
-    const data = new Uint8Array(await file.arrayBuffer());
-    makeFolder(`${HOME}/replays`);
-    FS.writeFile(`${HOME}/replays/${name}`, data);
-  } catch (e) {
-    showNotice(`The recording ${file.name} could not be read: ${describe(e)}`);
-    return;
-  }
-  keepAndGo(playAddress({ replay: `replays/${name}` }));
+  const name = file.name.replace(/[^\w.-]/g, '_');
+  FS.writeFile(`/play/replays/${name}`, new Uint8Array(await file.arrayBuffer()));
+  keep(() => {
+    location.href = playAddress({ replay: `replays/${name}` });
+  });
 });
 
-// What changed since the last write reaches IndexedDB when the page is
-// hidden or left, besides every few seconds while the game runs.
-document.addEventListener('visibilitychange', () => {
-  if (document.visibilityState === 'hidden') {
-    keepWhileRunning();
-  }
-});
-window.addEventListener('pagehide', keepWhileRunning);
-
-showFlightTable('');
 start();
