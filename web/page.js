@@ -107,10 +107,19 @@ function exists(path) {
   }
 }
 
-function prepareFolder(readError) {
-  if (readError) {
-    notice('Your saved settings and flights could not be read; the game starts with the defaults.');
-    console.warn('Gullmar: reading the kept files failed:', readError);
+// The player's folder is made once both the kept files are read and the
+// shipped ones unpacked (gullmar.data), whichever comes last.
+let keptRead = false;
+let readFailed = false;
+let prepared = false;
+function prepareFolder() {
+  if (prepared || !keptRead || !exists(`${SHIPPED}/levels.config`)) {
+    return;
+  }
+  prepared = true;
+  if (readFailed) {
+    notice('Your saved settings and flights could not be read: the game starts with the defaults, ' +
+           'and nothing is saved in this visit, so that what was kept stays.');
   }
   for (const name of ['levels.config', 'introText.txt']) {
     FS.writeFile(`/play/config/${name}`, FS.readFile(`${SHIPPED}/${name}`));
@@ -119,6 +128,7 @@ function prepareFolder(readError) {
     FS.writeFile('/play/config/gullmar.config', FS.readFile(`${SHIPPED}/gullmar.config`));
   }
   FS.chdir('/play');
+  Module.removeRunDependency('kept');
 }
 
 // Copies the kept folders to IndexedDB; one sync at a time, and one more
@@ -129,6 +139,11 @@ const afterSync = [];
 function keep(done) {
   if (done) {
     afterSync.push(done);
+  }
+  if (readFailed) {
+    // What IndexedDB holds was never read: writing would replace it.
+    afterSync.splice(0).forEach((callback) => callback(null));
+    return;
   }
   if (syncing) {
     syncAgain = true;
@@ -211,8 +226,12 @@ window.Module = {
       }
       Module.addRunDependency('kept');
       FS.syncfs(true, (error) => {
-        prepareFolder(error);
-        Module.removeRunDependency('kept');
+        if (error) {
+          readFailed = true;
+          console.warn('Gullmar: reading the kept files failed:', error);
+        }
+        keptRead = true;
+        prepareFolder();
       });
     },
   ],
@@ -230,6 +249,9 @@ window.Module = {
     if (left > 0) {
       $('progress-text').textContent = 'Preparing…';
     }
+    if (typeof FS !== 'undefined') {
+      prepareFolder();
+    }
   },
   onRuntimeInitialized: () => {
     $('progress-box').hidden = true;
@@ -237,7 +259,11 @@ window.Module = {
     showFlights();
     canvas.focus();
   },
-  onAbort: (what) => showMessage(`The game could not be loaded: ${what || lastError || 'it stopped'}`),
+  onAbort: (what) => {
+    const reason = what || lastError || 'no reason given';
+    showMessage(document.body.dataset.state === 'running' ? `The game stopped: ${reason}`
+                                                           : `The game could not be loaded: ${reason}`);
+  },
   onExit: (status) => {
     keep(() => {
       if (exists('/play/gullmar_ts.txt')) {
@@ -284,6 +310,16 @@ function start() {
                 'Turn on hardware acceleration in its settings, or try another browser.');
     return;
   }
+  // While it loads, a failure of the loader's own (its data file missing)
+  // reaches no handler of Emscripten's: it is said here.
+  const loadFailed = (event) => {
+    if (document.body.dataset.state === 'loading') {
+      const reason = event.reason || event.error || event.message;
+      showMessage(`The game could not be loaded: ${reason && reason.message ? reason.message : reason}`);
+    }
+  };
+  window.addEventListener('error', loadFailed);
+  window.addEventListener('unhandledrejection', loadFailed);
   const script = document.createElement('script');
   script.src = 'gullmar.js';
   script.onerror = () => showMessage('The game could not be loaded: gullmar.js is missing.');
