@@ -7,7 +7,8 @@
 #include <cstring>
 
 // The browser build's PNG files, written without libpng (StoredPng); each
-// one written (a screenshot) leaves the page as a download too.
+// one written (a screenshot) leaves the page as a download too. PngFile::Save
+// serves only the icon generator, which the browser build leaves out.
 
 namespace {
 
@@ -30,18 +31,6 @@ std::string PngFile::Write(std::FILE* file, const PngPicture& picture) {
     }
     if (std::fclose(file) != 0 && error.empty()) {
         error = std::strerror(errno);
-    }
-    return error;
-}
-
-std::string PngFile::Save(const std::string& path, const PngPicture& picture) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        return std::strerror(errno);
-    }
-    const std::string error = Write(file, picture);
-    if (!error.empty()) {
-        std::remove(path.c_str());
     }
     return error;
 }
